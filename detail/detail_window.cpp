@@ -1,0 +1,3 @@
+#include "detail/detail_window.h"
+
+WindowDef DetailWindow(DetailWindow_Layout());
