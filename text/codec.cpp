@@ -1,0 +1,70 @@
+#include "text/codec.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "text/code_page.h"
+
+namespace {
+
+ByteSet BytesOf(std::u16string_view units) {
+  return ByteSet(code_page::BytesFromUnits(units));
+}
+
+// The units of w before its first zero unit; an odd last byte is ignored.
+std::u16string UnitsBeforeZero(const ByteSet& w) {
+  std::u16string units = code_page::UnitsFromBytes(w.view());
+  if (auto zero = units.find(u'\0'); zero != std::u16string::npos) units.resize(zero);
+  return units;
+}
+
+}  // namespace
+
+ByteSet Codec_AnsiToUtf16(const Text& t, int codePage) {
+  // The ANSI code page sizes the result: its units and the terminating unit.
+  code_page::DecodeResult ansi = code_page::Decode(kCodePageAnsi, t.view());
+  if (ansi.status != code_page::Status::ok) return ByteSet();
+  const std::size_t sized = ansi.units.size() + 1;
+
+  code_page::DecodeResult decoded = codePage == kCodePageAnsi || codePage == kCodePageGbk
+                                        ? std::move(ansi)
+                                        : code_page::Decode(codePage, t.view());
+  if (decoded.status != code_page::Status::ok) return ByteSet();
+  // A code page that yields fewer units leaves zero units up to the ANSI
+  // size; one that yields more keeps all of them rather than losing the text.
+  decoded.units.resize(std::max(decoded.units.size() + 1, sized), u'\0');
+  return BytesOf(decoded.units);
+}
+
+Text Codec_Utf16ToAnsi(const ByteSet& w, int codePage) {
+  // The output is as large as the conversion needs, whatever the ANSI code
+  // page would have counted.
+  code_page::EncodeResult encoded = code_page::Encode(codePage, UnitsBeforeZero(w));
+  if (encoded.status != code_page::Status::ok) return Text();
+  return Text(std::move(encoded.bytes));
+}
+
+Text Codec_AnsiToUtf8(const Text& t) {
+  const ByteSet w = Codec_AnsiToUtf16(t, kCodePageGbk);
+  return Codec_Utf16ToAnsi(w, kCodePageUtf8);
+}
+
+ByteSet Codec_Utf8ToUtf16(const ByteSet& b) {
+  code_page::DecodeResult decoded = code_page::Decode(kCodePageUtf8, b.view());
+  if (decoded.status != code_page::Status::ok) return ByteSet();
+  return BytesOf(decoded.units);
+}
+
+Text Codec_Utf16ToGbk(const ByteSet& w) {
+  const std::u16string units = code_page::UnitsFromBytes(w.view());
+  code_page::EncodeResult encoded =
+      code_page::Encode(kCodePageGbk, units, code_page::Compose::baseWithMark);
+  if (encoded.status != code_page::Status::ok) return Text();
+  return Text(std::move(encoded.bytes));  // up to the first zero byte
+}
+
+Text Codec_Utf8ToAnsi(const ByteSet& b) {
+  const ByteSet w = Codec_Utf8ToUtf16(b);
+  return Codec_Utf16ToGbk(w);
+}
