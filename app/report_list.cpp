@@ -1,0 +1,159 @@
+#include "app/report_list.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+#include "app/qt_text.h"
+
+namespace {
+
+Qt::Alignment toQtAlignment(Align align) {
+  return (align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+const Text& emptyText() {
+  static const Text empty;
+  return empty;
+}
+
+// Places the editor of column 0 over the whole visible line.
+class LineLabelDelegate : public QStyledItemDelegate {
+ public:
+  explicit LineLabelDelegate(QTableView* view) : QStyledItemDelegate(view), view_(view) {}
+
+  void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const override {
+    QRect line = option.rect;
+    line.setLeft(0);
+    line.setWidth(view_->viewport()->width());
+    line.moveTop(view_->rowViewportPosition(index.row()));
+    editor->setGeometry(line);
+  }
+
+ private:
+  QTableView* view_;
+};
+
+}  // namespace
+
+ReportListModel::ReportListModel(QObject* parent, std::span<const ListColumnSpec> columns)
+    : QAbstractTableModel(parent), columns_(columns) {}
+
+int ReportListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+}
+
+int ReportListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant ReportListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || !inRange(index.row(), index.column())) return {};
+  if (role == Qt::DisplayRole || role == Qt::EditRole) {
+    return toQString(cell(index.row(), index.column()));
+  }
+  if (role == Qt::TextAlignmentRole) {
+    return QVariant::fromValue(toQtAlignment(columns_[std::size_t(index.column())].align));
+  }
+  return {};
+}
+
+bool ReportListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !index.isValid()) return false;
+  setCell(index.row(), index.column(), fromQString(value.toString()));
+  return true;
+}
+
+QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+  const ListColumnSpec& column = columns_[std::size_t(section)];
+  if (role == Qt::DisplayRole) {
+    return column.title != nullptr ? QString::fromUtf8(column.title) : QString();
+  }
+  if (role == Qt::TextAlignmentRole) return QVariant::fromValue(toQtAlignment(column.align));
+  return {};
+}
+
+Qt::ItemFlags ReportListModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+  if (index.column() == 0) flags |= Qt::ItemIsEditable;
+  return flags;
+}
+
+void ReportListModel::clear() {
+  if (lines_.empty()) return;
+  beginResetModel();
+  lines_.clear();
+  lines_.shrink_to_fit();
+  endResetModel();
+}
+
+std::int64_t ReportListModel::appendLine() {
+  if (lines_.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) return -1;
+  int row = static_cast<int>(lines_.size());
+  beginInsertRows({}, row, row);
+  lines_.emplace_back(columns_.size());
+  endInsertRows();
+  return row;
+}
+
+bool ReportListModel::inRange(std::int64_t line, std::int64_t column) const {
+  return line >= 0 && line < lineCount() && column >= 0 &&
+         column < static_cast<std::int64_t>(columns_.size());
+}
+
+void ReportListModel::setCell(std::int64_t line, std::int64_t column, const Text& t) {
+  if (!inRange(line, column)) return;
+  lines_[std::size_t(line)][std::size_t(column)] = t;
+  QModelIndex changed = index(static_cast<int>(line), static_cast<int>(column));
+  emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+}
+
+const Text& ReportListModel::cell(std::int64_t line, std::int64_t column) const {
+  if (!inRange(line, column)) return emptyText();
+  return lines_[std::size_t(line)][std::size_t(column)];
+}
+
+ReportListView::ReportListView(QWidget* parent, std::span<const ListColumnSpec> columns)
+    : QTableView(parent), model_(new ReportListModel(this, columns)) {
+  setModel(model_);
+  setItemDelegateForColumn(0, new LineLabelDelegate(this));
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+  setShowGrid(true);
+  setSortingEnabled(false);
+  setWordWrap(false);
+  setTextElideMode(Qt::ElideRight);
+  setCornerButtonEnabled(false);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  QHeaderView* header = horizontalHeader();
+  header->setSectionsClickable(true);
+  header->setSortIndicatorShown(false);
+  header->setHighlightSections(false);
+  header->setStretchLastSection(false);
+  header->setMinimumSectionSize(0);
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    header->resizeSection(static_cast<int>(i), columns[i].width);
+  }
+  // The highlight of the selected line is not shown while the list has no focus.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Base));
+  colours.setColor(QPalette::Inactive, QPalette::HighlightedText, colours.color(QPalette::Text));
+  setPalette(colours);
+}
+
+bool ReportListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  // Any edit gesture on a line edits the line's label, its column 0.
+  QModelIndex label = index.isValid() ? index.siblingAtColumn(0) : index;
+  return QTableView::edit(label, trigger, event);
+}
+
+void ReportListView::mouseDoubleClickEvent(QMouseEvent* event) {
+  QTableView::mouseDoubleClickEvent(event);
+  if (event->button() == Qt::LeftButton && doubleClickHandler_) doubleClickHandler_();
+}
