@@ -14,8 +14,8 @@ enum class PictureFormat { Unknown, Jpeg, Bmp, Png, Icon, Cursor, Gif, Pcx };
 PictureFormat Picture_DetectFormat(std::string_view bytes);
 
 struct PictureFrame {
-    QImage image;
-    int delayMs = 0;  // how long this frame shows before the next one
+  QImage image;
+  int delayMs = 0;  // how long this frame shows before the next one
 };
 
 enum class DecodeStatus { Ok, Empty, UnknownFormat, Corrupt, TooLarge };
@@ -26,10 +26,10 @@ std::string_view to_string(DecodeStatus status);
 inline constexpr long long kPictureMaxDecodedBytes = 64LL * 1024 * 1024;
 
 struct [[nodiscard]] DecodedPicture {
-    DecodeStatus status = DecodeStatus::Empty;
-    PictureFormat format = PictureFormat::Unknown;
-    std::vector<PictureFrame> frames;  // empty unless status is Ok
-    int loopCount = 0;                 // times an animation repeats; -1 forever
+  DecodeStatus status = DecodeStatus::Empty;
+  PictureFormat format = PictureFormat::Unknown;
+  std::vector<PictureFrame> frames;  // empty unless status is Ok
+  int loopCount = 0;                 // times an animation repeats; -1 forever
 };
 
 // Never throws and never aborts, whatever the bytes are.
