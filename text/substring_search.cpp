@@ -1,14 +1,19 @@
-// Candidates are filtered on the needle's first and last byte (both cases of
-// a letter when case is ignored), sixteen positions at a time with SSE2;
-// a candidate is then checked to start a character and compared in full.
+// Candidates are filtered on two bytes of the needle, picked as the ones
+// least common in HTML, sixteen or thirty-two positions at a time (both cases
+// of a letter when case is ignored); each candidate is then checked to start
+// a character and compared in full.
 #include "text/substring_search.h"
 
 #include <cstring>
+#include <utility>
 
 #include "text/char_walk.h"
 
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
+#endif
+#if defined(__SSE2__) && defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define PELLUMAR_HAVE_AVX2_PATH 1
 #endif
 
 namespace substring_search {
@@ -17,94 +22,170 @@ namespace {
 using char_walk::byteAt;
 using char_walk::foldCase;
 
-struct Needle {
-  std::string_view bytes;
-  CaseMode mode;
+// How often a byte turns up in the pages the tool reads: lower is rarer.
+int commonness(std::uint8_t c) {
+  c = foldCase(c);
+  if (std::strchr(" <>/\"=\t\r\n", c) != nullptr) return 9;
+  if (std::strchr("etadrsnioh", c) != nullptr) return 8;
+  if (c >= 0x80) return 7;
+  if (std::strchr("lcmpgf.:-_;&", c) != nullptr) return 6;
+  if (c >= 'a' && c <= 'z') return 4;
+  if (c >= '0' && c <= '9') return 5;
+  return 3;
+}
 
-  std::uint8_t first() const { return byteAt(bytes, 0); }
-  std::uint8_t last() const { return byteAt(bytes, static_cast<std::int64_t>(bytes.size()) - 1); }
+// The byte of the needle that candidates are filtered on, with both cases of
+// a letter when case is ignored.
+struct FilterByte {
+  std::int64_t offset = 0;
+  std::uint8_t lower = 0;
+  std::uint8_t upper = 0;
 
-  bool matchesAt(const std::uint8_t* at) const {
-    if (mode == CaseMode::Exact) return std::memcmp(at, bytes.data(), bytes.size()) == 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-      if (foldCase(at[i]) != foldCase(static_cast<std::uint8_t>(bytes[i]))) return false;
+  FilterByte(std::string_view needle, std::int64_t at, CaseMode mode) : offset(at) {
+    std::uint8_t c = byteAt(needle, at);
+    lower = upper = c;
+    if (mode == CaseMode::IgnoreAsciiCase && foldCase(c) >= 'a' && foldCase(c) <= 'z') {
+      lower = foldCase(c);
+      upper = static_cast<std::uint8_t>(lower - 0x20);
+    }
+  }
+
+  bool matches(std::uint8_t c) const { return c == lower || c == upper; }
+};
+
+// Two different offsets of rare bytes; for a one-byte needle both are 0.
+std::pair<std::int64_t, std::int64_t> filterOffsets(std::string_view needle) {
+  const auto k = static_cast<std::int64_t>(needle.size());
+  std::int64_t rarest = k - 1;
+  for (std::int64_t i = k - 1; i >= 0; --i)
+    if (commonness(byteAt(needle, i)) < commonness(byteAt(needle, rarest))) rarest = i;
+  std::int64_t second = rarest == 0 ? k - 1 : 0;
+  for (std::int64_t i = 0; i < k; ++i)
+    if (i != rarest && commonness(byteAt(needle, i)) < commonness(byteAt(needle, second)))
+      second = i;
+  return {rarest, second};
+}
+
+class Search {
+ public:
+  Search(std::string_view text, std::string_view needle, std::int64_t origin, CaseMode mode)
+      : t_(reinterpret_cast<const std::uint8_t*>(text.data())),
+        length_(static_cast<std::int64_t>(text.size())),
+        needle_(needle),
+        mode_(mode),
+        starts_(text, origin),
+        lastCandidate_(length_ - static_cast<std::int64_t>(needle.size())),
+        first_(needle, filterOffsets(needle).first, mode),
+        second_(needle, filterOffsets(needle).second, mode) {}
+
+  std::int64_t run(std::int64_t origin) {
+    std::int64_t p = origin;
+    std::int64_t found = -1;
+#if defined(PELLUMAR_HAVE_AVX2_PATH)
+    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
+    if (hasAvx2 && scanAvx2(p, found)) return found;
+#endif
+#if defined(__SSE2__)
+    if (scanSse2(p, found)) return found;
+#endif
+    for (; p <= lastCandidate_; ++p) {
+      if (first_.matches(t_[p + first_.offset]) && second_.matches(t_[p + second_.offset]) &&
+          accept(p)) {
+        return result(p);
+      }
+    }
+    return -1;
+  }
+
+ private:
+  bool accept(std::int64_t p) {
+    return starts_.isStart(p) && matchesAt(p);
+  }
+
+  bool matchesAt(std::int64_t p) const {
+    const std::uint8_t* at = t_ + p;
+    if (mode_ == CaseMode::Exact) return std::memcmp(at, needle_.data(), needle_.size()) == 0;
+    for (std::size_t i = 0; i < needle_.size(); ++i) {
+      if (foldCase(at[i]) != foldCase(static_cast<std::uint8_t>(needle_[i]))) return false;
     }
     return true;
   }
 
-  bool sameByte(std::uint8_t a, std::uint8_t b) const {
-    return mode == CaseMode::Exact ? a == b : foldCase(a) == foldCase(b);
+  // A one-byte needle found on a lone lead byte at the very end: the walk
+  // ends there instead.
+  std::int64_t result(std::int64_t p) const {
+    return (p == length_ - 1 && char_walk::isLeadByte(t_[p])) ? -1 : p;
   }
-};
+
+  // Checks the candidates of one block, given as a bit mask from p on.
+  bool acceptFirstOf(std::uint32_t mask, std::int64_t p, std::int64_t& found) {
+    for (; mask != 0; mask &= mask - 1) {
+      std::int64_t candidate = p + __builtin_ctz(mask);
+      if (accept(candidate)) {
+        found = result(candidate);
+        return true;
+      }
+    }
+    return false;
+  }
 
 #if defined(__SSE2__)
-// Matches one needle byte in sixteen text bytes: both cases of an ASCII
-// letter when case is ignored.
-class ByteFilter {
- public:
-  ByteFilter(std::uint8_t c, CaseMode mode) {
-    std::uint8_t lower = foldCase(c);
-    std::uint8_t upper = (lower >= 'a' && lower <= 'z' && mode == CaseMode::IgnoreAsciiCase)
-                             ? static_cast<std::uint8_t>(lower - 0x20)
-                             : c;
-    if (mode == CaseMode::Exact) lower = c;
-    lower_ = _mm_set1_epi8(static_cast<char>(lower));
-    upper_ = _mm_set1_epi8(static_cast<char>(upper));
+  bool scanSse2(std::int64_t& p, std::int64_t& found) {
+    const __m128i firstLower = _mm_set1_epi8(static_cast<char>(first_.lower));
+    const __m128i firstUpper = _mm_set1_epi8(static_cast<char>(first_.upper));
+    const __m128i secondLower = _mm_set1_epi8(static_cast<char>(second_.lower));
+    const __m128i secondUpper = _mm_set1_epi8(static_cast<char>(second_.upper));
+    for (; p + 15 <= lastCandidate_; p += 16) {
+      __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t_ + p + first_.offset));
+      __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t_ + p + second_.offset));
+      __m128i matchA = _mm_or_si128(_mm_cmpeq_epi8(a, firstLower), _mm_cmpeq_epi8(a, firstUpper));
+      __m128i matchB = _mm_or_si128(_mm_cmpeq_epi8(b, secondLower), _mm_cmpeq_epi8(b, secondUpper));
+      auto mask = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_and_si128(matchA, matchB)));
+      if (mask != 0 && acceptFirstOf(mask, p, found)) return true;
+    }
+    return false;
   }
-
-  __m128i match(const std::uint8_t* at) const {
-    __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    return _mm_or_si128(_mm_cmpeq_epi8(chunk, lower_), _mm_cmpeq_epi8(chunk, upper_));
-  }
-
- private:
-  __m128i lower_;
-  __m128i upper_;
-};
 #endif
+
+#if defined(PELLUMAR_HAVE_AVX2_PATH)
+  __attribute__((target("avx2"))) bool scanAvx2(std::int64_t& p, std::int64_t& found) {
+    const __m256i firstLower = _mm256_set1_epi8(static_cast<char>(first_.lower));
+    const __m256i firstUpper = _mm256_set1_epi8(static_cast<char>(first_.upper));
+    const __m256i secondLower = _mm256_set1_epi8(static_cast<char>(second_.lower));
+    const __m256i secondUpper = _mm256_set1_epi8(static_cast<char>(second_.upper));
+    for (; p + 31 <= lastCandidate_; p += 32) {
+      __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(t_ + p + first_.offset));
+      __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(t_ + p + second_.offset));
+      __m256i matchA =
+          _mm256_or_si256(_mm256_cmpeq_epi8(a, firstLower), _mm256_cmpeq_epi8(a, firstUpper));
+      __m256i matchB =
+          _mm256_or_si256(_mm256_cmpeq_epi8(b, secondLower), _mm256_cmpeq_epi8(b, secondUpper));
+      auto mask =
+          static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_and_si256(matchA, matchB)));
+      if (mask != 0 && acceptFirstOf(mask, p, found)) return true;
+    }
+    return false;
+  }
+#endif
+
+  const std::uint8_t* t_;
+  std::int64_t length_;
+  std::string_view needle_;
+  CaseMode mode_;
+  char_walk::CharStartTracker starts_;
+  std::int64_t lastCandidate_;  // the last position with room for the whole needle
+  FilterByte first_;
+  FilterByte second_;
+};
 
 }  // namespace
 
-std::int64_t findAtCharStart(std::string_view text, std::string_view needleBytes,
-                             std::int64_t origin, CaseMode mode) {
+std::int64_t findAtCharStart(std::string_view text, std::string_view needle, std::int64_t origin,
+                             CaseMode mode) {
   const auto length = static_cast<std::int64_t>(text.size());
-  const auto k = static_cast<std::int64_t>(needleBytes.size());
+  const auto k = static_cast<std::int64_t>(needle.size());
   if (k == 0 || origin < 0 || length - origin < k) return -1;
-
-  const auto* t = reinterpret_cast<const std::uint8_t*>(text.data());
-  const Needle needle{needleBytes, mode};
-  char_walk::CharStartTracker starts(text, origin);
-  const std::int64_t lastCandidate = length - k;
-
-  auto accept = [&](std::int64_t p) -> bool {
-    return starts.isStart(p) && needle.matchesAt(t + p);
-  };
-  // A one-byte needle found on a lone lead byte at the very end: the walk ends there.
-  auto result = [&](std::int64_t p) -> std::int64_t {
-    return (p == length - 1 && char_walk::isLeadByte(t[p])) ? -1 : p;
-  };
-
-  std::int64_t p = origin;
-#if defined(__SSE2__)
-  const ByteFilter firstFilter(needle.first(), mode);
-  const ByteFilter lastFilter(needle.last(), mode);
-  for (; p + 15 <= lastCandidate; p += 16) {
-    __m128i both = _mm_and_si128(firstFilter.match(t + p), lastFilter.match(t + p + k - 1));
-    auto mask = static_cast<unsigned>(_mm_movemask_epi8(both));
-    while (mask != 0) {
-      std::int64_t candidate = p + __builtin_ctz(mask);
-      if (accept(candidate)) return result(candidate);
-      mask &= mask - 1;
-    }
-  }
-#endif
-  for (; p <= lastCandidate; ++p) {
-    if (needle.sameByte(t[p], needle.first()) && needle.sameByte(t[p + k - 1], needle.last()) &&
-        accept(p)) {
-      return result(p);
-    }
-  }
-  return -1;
+  return Search(text, needle, origin, mode).run(origin);
 }
 
 }  // namespace substring_search

@@ -96,9 +96,9 @@ TEST(TextFind, AgreesWithPlainWalkOnRandomTexts) {
     return s;
   };
   for (int round = 0; round < 20000; ++round) {
-    std::string t = randomText(80);
+    std::string t = randomText(120);
     std::string sub = randomText(4);
-    std::int64_t start = static_cast<std::int64_t>(random() % 90) - 3;
+    std::int64_t start = static_cast<std::int64_t>(random() % 130) - 3;
     bool ignoreCase = random() % 2 == 0;
     ASSERT_EQ(Text_Find(Text(t), Text(sub), start, ignoreCase),
               referenceFind(t, sub, start, ignoreCase))
