@@ -22,8 +22,12 @@ const Text kEmptyText;
 
 }  // namespace
 
-void PrintTo(const Text& t, std::ostream* os) { printEscaped(t.view(), *os); }
-void PrintTo(const ByteSet& b, std::ostream* os) { printEscaped(b.view(), *os); }
+void PrintTo(const Text& t, std::ostream* os) {
+  printEscaped(t.view(), *os);
+}
+void PrintTo(const ByteSet& b, std::ostream* os) {
+  printEscaped(b.view(), *os);
+}
 void PrintTo(const TextArray& a, std::ostream* os) {
   *os << '{';
   for (std::size_t i = 0; i < a.items().size(); ++i) {
@@ -37,15 +41,21 @@ std::ostream& operator<<(std::ostream& os, const Text& t) {
   return os;
 }
 
-std::int64_t Text_Length(const Text& t) { return t.size(); }
+std::int64_t Text_Length(const Text& t) {
+  return t.size();
+}
 
 int Text_Compare(const Text& a, const Text& b) {
   int c = a.view().compare(b.view());  // char_traits<char> compares as unsigned char
   return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-std::int64_t Bytes_Length(const ByteSet& b) { return b.size(); }
-bool Bytes_Equal(const ByteSet& a, const ByteSet& b) { return a == b; }
+std::int64_t Bytes_Length(const ByteSet& b) {
+  return b.size();
+}
+bool Bytes_Equal(const ByteSet& a, const ByteSet& b) {
+  return a == b;
+}
 
 std::int64_t TextArray_Count(const TextArray& a) {
   return static_cast<std::int64_t>(a.items().size());
@@ -61,5 +71,9 @@ void TextArray_Set(TextArray& a, std::int64_t i, Text t) {
   a.items()[static_cast<std::size_t>(i - 1)] = std::move(t);
 }
 
-void TextArray_Append(TextArray& a, const Text& t) { a.items().push_back(t); }
-void TextArray_Clear(TextArray& a) { a.items().clear(); }
+void TextArray_Append(TextArray& a, const Text& t) {
+  a.items().push_back(t);
+}
+void TextArray_Clear(TextArray& a) {
+  a.items().clear();
+}
