@@ -213,14 +213,15 @@ Status EncodeGbkUnits(std::u16string_view units, std::string& out) {
   return Status::ok;
 }
 
-Status EncodeGbk(std::u16string_view units, Compose compose, std::string& out) {
+// Rewrites units in place where needed, then encodes them.
+Status EncodeGbk(std::u16string& units, Compose compose, std::string& out) {
   const EncodeRewrite& rewrite = EncodeRewrite::Instance();
   std::size_t first = 0;
   while (first < units.size() && !rewrite.NeedsAttention(units[first], compose)) ++first;
-  if (first == units.size()) return EncodeGbkUnits(units, out);
-  std::u16string copy(units);
-  if (Status s = Rewrite(copy, first, compose); s != Status::ok) return s;
-  return EncodeGbkUnits(copy, out);
+  if (first < units.size()) {
+    if (Status s = Rewrite(units, first, compose); s != Status::ok) return s;
+  }
+  return EncodeGbkUnits(units, out);
 }
 
 bool IsGbk(int codePage) {
@@ -252,29 +253,32 @@ Status DecodeUtf8(std::string_view bytes, std::u16string& out, std::size_t chunk
 
 }  // namespace detail
 
+Status DecodeInto(int codePage, std::string_view bytes, std::u16string& out) {
+  Status status = Status::unsupportedCodePage;
+  if (codePage == kUtf8) status = detail::DecodeUtf8(bytes, out, kMaxChunk);
+  if (IsGbk(codePage)) status = DecodeGbk(bytes, out);
+  if (status != Status::ok) out.clear();
+  return status;
+}
+
+Status EncodeInPlace(int codePage, std::u16string& units, Compose compose, std::string& out) {
+  Status status = Status::unsupportedCodePage;
+  if (codePage == kUtf8) status = EncodeUtf8(units, out);
+  if (IsGbk(codePage)) status = EncodeGbk(units, compose, out);
+  if (status != Status::ok) out.clear();
+  return status;
+}
+
 DecodeResult Decode(int codePage, std::string_view bytes) {
   DecodeResult result;
-  if (codePage == kUtf8) {
-    result.status = detail::DecodeUtf8(bytes, result.units, kMaxChunk);
-  } else if (IsGbk(codePage)) {
-    result.status = DecodeGbk(bytes, result.units);
-  } else {
-    result.status = Status::unsupportedCodePage;
-  }
-  if (result.status != Status::ok) result.units.clear();
+  result.status = DecodeInto(codePage, bytes, result.units);
   return result;
 }
 
 EncodeResult Encode(int codePage, std::u16string_view units, Compose compose) {
   EncodeResult result;
-  if (codePage == kUtf8) {
-    result.status = EncodeUtf8(units, result.bytes);
-  } else if (IsGbk(codePage)) {
-    result.status = EncodeGbk(units, compose, result.bytes);
-  } else {
-    result.status = Status::unsupportedCodePage;
-  }
-  if (result.status != Status::ok) result.bytes.clear();
+  std::u16string copy(units);
+  result.status = EncodeInPlace(codePage, copy, compose, result.bytes);
   return result;
 }
 

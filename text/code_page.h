@@ -46,6 +46,12 @@ DecodeResult Decode(int codePage, std::string_view bytes);
 // units encoded in codePage. Zero units encode to zero bytes.
 EncodeResult Encode(int codePage, std::u16string_view units, Compose compose = Compose::off);
 
+// The same two conversions on buffers of the caller, whose storage is reused:
+// out is replaced; units may be rewritten in place (composition).
+[[nodiscard]] Status DecodeInto(int codePage, std::string_view bytes, std::u16string& out);
+[[nodiscard]] Status EncodeInPlace(int codePage, std::u16string& units, Compose compose,
+                                   std::string& out);
+
 // Little-endian UTF-16 bytes (two per unit, an odd last byte ignored) and back.
 std::u16string UnitsFromBytes(std::string_view bytes);
 std::string BytesFromUnits(std::u16string_view units);

@@ -64,7 +64,19 @@ Text Codec_Utf16ToGbk(const ByteSet& w) {
   return Text(std::move(encoded.bytes));  // up to the first zero byte
 }
 
+// The two steps of Codec_Utf8ToUtf16 and Codec_Utf16ToGbk, with the UTF-16
+// units in a buffer the thread keeps instead of a fresh ByteSet: pages are
+// large, and making and filling new memory for every page costs more than
+// the conversion. The result is the same.
 Text Codec_Utf8ToAnsi(const ByteSet& b) {
-  const ByteSet w = Codec_Utf8ToUtf16(b);
-  return Codec_Utf16ToGbk(w);
+  constexpr std::size_t kKeptUnits = std::size_t{1} << 23;  // 16 MB of units
+  thread_local std::u16string units;
+  std::string gbk;
+  if (code_page::DecodeInto(kCodePageUtf8, b.view(), units) != code_page::Status::ok ||
+      code_page::EncodeInPlace(kCodePageGbk, units, code_page::Compose::baseWithMark, gbk) !=
+          code_page::Status::ok) {
+    gbk.clear();
+  }
+  if (units.capacity() > kKeptUnits) std::u16string().swap(units);
+  return Text(std::move(gbk));  // up to the first zero byte
 }
