@@ -277,6 +277,8 @@ Request::Request(const Connection& connection, std::string verb, std::string obj
   t.password = connection.password;
   if (const Session* s = connection.session) {
     t.agent = s->agent;
+    std::replace_if(
+        t.agent.begin(), t.agent.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     if (s->access == AccessType::Proxy && t.scheme == "http") t.proxy = httpProxyOf(s->proxyList);
   }
   t.verb = verb.empty() ? "GET" : std::move(verb);

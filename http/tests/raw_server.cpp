@@ -91,7 +91,11 @@ void RawServer::serveConnection(int fd) {
     if (headEnd != std::string::npos && request.size() >= headEnd + contentLength(request)) break;
     if (!readable(fd)) continue;
     ssize_t n = recv(fd, buffer, sizeof buffer, 0);
-    if (n <= 0) return;
+    if (n <= 0) {  // the client gave up: keep what it sent
+      std::lock_guard lock(mutex_);
+      requests_.push_back(request);
+      return;
+    }
     request.append(buffer, static_cast<std::size_t>(n));
     if (headEnd == std::string::npos) {
       std::size_t end = request.find("\r\n\r\n");
