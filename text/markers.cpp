@@ -1,13 +1,41 @@
 #include "text/markers.h"
 
+#include <string>
+#include <utility>
+
 #include "text/literal.h"
+#include "text/space_trim.h"
+#include "text/substring_search.h"
 #include "text/text_ops.h"
+
+using substring_search::CaseMode;
+using substring_search::NeedleSearch;
 
 namespace {
 
 // Lets a marker literal stand for a double quote without holding one.
 Text withQuotes(const Text& marker) {
+  if (marker.view().find('#') == std::string_view::npos) return marker;
   return Text_Replace(marker, "#引号"_gbk, Text("\""), true);
+}
+
+// The bytes [from, to) of text (1-based, to excluded) with the spaces at
+// either end trimmed; nothing when to is not after from.
+std::string_view trimmedBetween(const Text& text, std::int64_t from, std::int64_t to) {
+  if (from < 1 || to <= from || from > text.size()) return {};
+  const std::string_view inner =
+      text.view().substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from));
+  return space_trim::trimSpaces(inner);
+}
+
+Text element(std::string_view found, const Text& prefix, const Text& suffix, const Text& left,
+             const Text& right) {
+  std::string joined;
+  joined.reserve(left.bytes().size() + prefix.bytes().size() + found.size() +
+                 suffix.bytes().size() + right.bytes().size());
+  joined.append(left.bytes()).append(prefix.bytes()).append(found);
+  joined.append(suffix.bytes()).append(right.bytes());
+  return Text(std::move(joined));
 }
 
 }  // namespace
@@ -29,26 +57,31 @@ std::int64_t Text_BetweenAll(const Text& text, const Text& left, const Text& rig
                              bool caseSensitive, std::int64_t limit, const Text& prefix,
                              const Text& suffix, bool keepLeft, bool keepRight,
                              std::int64_t start) {
-  TextArray_Clear(out);
-  const bool ignoreCase = !caseSensitive;
+  static const Text kNothing;
+  // Filled apart from out and moved in at the end, so that text or a marker
+  // may be an element of out itself.
+  TextArray found;
+  const CaseMode mode = caseSensitive ? CaseMode::Exact : CaseMode::IgnoreAsciiCase;
+  const NeedleSearch leftSearch(left.view(), mode);
+  const NeedleSearch rightSearch(right.view(), mode);
   std::int64_t pos = start;
   for (;;) {
-    std::int64_t f = Text_Find(text, left, pos, ignoreCase);
+    // Text_Find of either marker, each prepared once for the whole scan.
+    std::int64_t f = leftSearch.findFrom(text.view(), pos);
     if (f == -1) break;
     // An empty left marker is found at position 1 from any start; the scan
     // ends rather than finding the same text again and again.
     if (f < pos) break;
     std::int64_t h = f + Text_Length(left);
-    std::int64_t g = Text_Find(text, right, h, ignoreCase);
+    std::int64_t g = rightSearch.findFrom(text.view(), h);
     if (g == -1) break;
-    Text m = Text_Trim(Text_Mid(text, h, g - h));
+    const std::string_view m = trimmedBetween(text, h, g);
     if (m.empty()) break;
-    if (limit != 0 && Text_Length(m) > limit) break;
-    Text element = Text_Concat(prefix, m, suffix);
-    if (keepLeft) element = Text_Concat(left, element);
-    if (keepRight) element = Text_Concat(element, right);
-    TextArray_Append(out, element);
+    if (limit != 0 && static_cast<std::int64_t>(m.size()) > limit) break;
+    found.items().push_back(
+        element(m, prefix, suffix, keepLeft ? left : kNothing, keepRight ? right : kNothing));
     pos = g;
   }
+  out = std::move(found);
   return TextArray_Count(out);
 }

@@ -4,6 +4,7 @@
 // a character and compared in full.
 #include "text/substring_search.h"
 
+#include <array>
 #include <cstring>
 #include <utility>
 
@@ -22,16 +23,30 @@ namespace {
 using char_walk::byteAt;
 using char_walk::foldCase;
 
-// How often a byte turns up in the pages the tool reads: lower is rarer.
+// How often a byte turns up in the pages the tool reads, ASCII letters
+// folded: lower is rarer.
+struct CommonnessTable {
+  std::array<std::uint8_t, 256> rank{};
+
+  constexpr CommonnessTable() {
+    for (int c = 0; c < 256; ++c) rank[c] = c >= 0x80 ? 7 : 3;
+    for (int c = '0'; c <= '9'; ++c) rank[c] = 5;
+    for (int c = 'a'; c <= 'z'; ++c) rank[c] = 4;
+    set("lcmpgf.:-_;&", 6);
+    set("etadrsnioh", 8);
+    set(" <>/\"=\t\r\n", 9);
+    for (int c = 'A'; c <= 'Z'; ++c) rank[c] = rank[c + 0x20];
+  }
+
+  constexpr void set(std::string_view bytes, std::uint8_t value) {
+    for (char c : bytes) rank[static_cast<std::uint8_t>(c)] = value;
+  }
+};
+
+constexpr CommonnessTable kCommonness;
+
 int commonness(std::uint8_t c) {
-  c = foldCase(c);
-  if (std::strchr(" <>/\"=\t\r\n", c) != nullptr) return 9;
-  if (std::strchr("etadrsnioh", c) != nullptr) return 8;
-  if (c >= 0x80) return 7;
-  if (std::strchr("lcmpgf.:-_;&", c) != nullptr) return 6;
-  if (c >= 'a' && c <= 'z') return 4;
-  if (c >= '0' && c <= '9') return 5;
-  return 3;
+  return kCommonness.rank[c];
 }
 
 // The byte of the needle that candidates are filtered on, with both cases of
@@ -53,30 +68,41 @@ struct FilterByte {
   bool matches(std::uint8_t c) const { return c == lower || c == upper; }
 };
 
-// Two different offsets of rare bytes; for a one-byte needle both are 0.
-std::pair<std::int64_t, std::int64_t> filterOffsets(std::string_view needle) {
+// The offsets of the two rarest bytes, preferring later ones on a tie (a
+// needle's last byte tells more than its first); for a one-byte needle both
+// are 0.
+NeedleSearch::FilterOffsets filterOffsets(std::string_view needle) {
   const auto k = static_cast<std::int64_t>(needle.size());
-  std::int64_t rarest = k - 1;
-  for (std::int64_t i = k - 1; i >= 0; --i)
-    if (commonness(byteAt(needle, i)) < commonness(byteAt(needle, rarest))) rarest = i;
-  std::int64_t second = rarest == 0 ? k - 1 : 0;
-  for (std::int64_t i = 0; i < k; ++i)
-    if (i != rarest && commonness(byteAt(needle, i)) < commonness(byteAt(needle, second)))
-      second = i;
-  return {rarest, second};
+  NeedleSearch::FilterOffsets best{k - 1, k - 1};
+  int bestRank = commonness(byteAt(needle, k - 1));
+  int secondRank = 100;
+  for (std::int64_t i = k - 2; i >= 0; --i) {
+    int rank = commonness(byteAt(needle, i));
+    if (rank < bestRank) {
+      best.second = best.first;
+      secondRank = bestRank;
+      best.first = i;
+      bestRank = rank;
+    } else if (rank < secondRank) {
+      best.second = i;
+      secondRank = rank;
+    }
+  }
+  return best;
 }
 
 class Search {
  public:
-  Search(std::string_view text, std::string_view needle, std::int64_t origin, CaseMode mode)
+  Search(std::string_view text, std::string_view needle, std::int64_t origin, CaseMode mode,
+         NeedleSearch::FilterOffsets offsets)
       : t_(reinterpret_cast<const std::uint8_t*>(text.data())),
         length_(static_cast<std::int64_t>(text.size())),
         needle_(needle),
         mode_(mode),
         starts_(text, origin),
         lastCandidate_(length_ - static_cast<std::int64_t>(needle.size())),
-        first_(needle, filterOffsets(needle).first, mode),
-        second_(needle, filterOffsets(needle).second, mode) {}
+        first_(needle, offsets.first, mode),
+        second_(needle, offsets.second, mode) {}
 
   std::int64_t run(std::int64_t origin) {
     std::int64_t p = origin;
@@ -180,12 +206,24 @@ class Search {
 
 }  // namespace
 
-std::int64_t findAtCharStart(std::string_view text, std::string_view needle, std::int64_t origin,
-                             CaseMode mode) {
+NeedleSearch::NeedleSearch(std::string_view needle, CaseMode mode)
+    : needle_(needle),
+      mode_(mode),
+      offsets_(needle.empty() ? FilterOffsets{} : filterOffsets(needle)) {}
+
+std::int64_t NeedleSearch::findAtCharStart(std::string_view text, std::int64_t origin) const {
   const auto length = static_cast<std::int64_t>(text.size());
-  const auto k = static_cast<std::int64_t>(needle.size());
+  const auto k = static_cast<std::int64_t>(needle_.size());
   if (k == 0 || origin < 0 || length - origin < k) return -1;
-  return Search(text, needle, origin, mode).run(origin);
+  return Search(text, needle_, origin, mode_, offsets_).run(origin);
+}
+
+std::int64_t NeedleSearch::findFrom(std::string_view text, std::int64_t start) const {
+  const std::int64_t walkStart = start >= 1 ? start - 1 : 0;
+  if (walkStart >= static_cast<std::int64_t>(text.size())) return -1;
+  if (needle_.empty()) return 1;
+  std::int64_t found = findAtCharStart(text, walkStart);
+  return found < 0 ? -1 : found + 1;
 }
 
 }  // namespace substring_search

@@ -9,7 +9,7 @@
 #include "text/text_ops.h"
 
 using substring_search::CaseMode;
-using substring_search::findAtCharStart;
+using substring_search::NeedleSearch;
 
 namespace {
 
@@ -35,9 +35,10 @@ Text Text_Replace(const Text& t, const Text& sub, const Text& repl, bool caseSen
   const CaseMode mode = caseSensitive ? CaseMode::Exact : CaseMode::IgnoreAsciiCase;
   std::string replaced;
   replaced.reserve(s.size());
+  const NeedleSearch search(sub.view(), mode);
   std::int64_t from = 0;
   for (;;) {
-    std::int64_t found = findAtCharStart(s, sub.view(), from, mode);
+    std::int64_t found = search.findAtCharStart(s, from);
     if (found < 0) break;
     replaced.append(bytesBetween(s, from, found));
     replaced.append(repl.bytes());
@@ -56,9 +57,10 @@ TextArray Text_Split(const Text& t, const Text& sep) {
     return fields;
   }
   const std::string_view s = t.view();
+  const NeedleSearch search(sep.view(), CaseMode::Exact);
   std::int64_t from = 0;
   for (;;) {
-    std::int64_t found = findAtCharStart(s, sep.view(), from, CaseMode::Exact);
+    std::int64_t found = search.findAtCharStart(s, from);
     if (found < 0) break;
     fields.items().emplace_back(bytesBetween(s, from, found));
     from = found + sep.size();

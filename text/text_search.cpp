@@ -5,7 +5,7 @@
 #include "text/text_ops.h"
 
 using substring_search::CaseMode;
-using substring_search::findAtCharStart;
+using substring_search::NeedleSearch;
 
 namespace {
 
@@ -16,20 +16,17 @@ CaseMode caseModeFor(bool ignoreCase) {
 }  // namespace
 
 std::int64_t Text_Find(const Text& t, const Text& sub, std::int64_t start, bool ignoreCase) {
-  const std::int64_t walkStart = start >= 1 ? start - 1 : 0;
-  if (walkStart >= t.size()) return -1;
-  if (sub.empty()) return 1;
-  std::int64_t found = findAtCharStart(t.view(), sub.view(), walkStart, caseModeFor(ignoreCase));
-  return found < 0 ? -1 : found + 1;
+  return NeedleSearch(sub.view(), caseModeFor(ignoreCase)).findFrom(t.view(), start);
 }
 
 std::int64_t Text_FindLast(const Text& t, const Text& sub, bool ignoreCase) {
   if (t.empty()) return -1;
   if (sub.empty()) return 1;
+  const NeedleSearch search(sub.view(), caseModeFor(ignoreCase));
   std::int64_t last = -1;
   std::int64_t from = 0;
   for (;;) {
-    std::int64_t found = findAtCharStart(t.view(), sub.view(), from, caseModeFor(ignoreCase));
+    std::int64_t found = search.findAtCharStart(t.view(), from);
     if (found < 0) break;
     last = found;
     // The walk carries on at the next character start, so restarting there

@@ -3,42 +3,76 @@
 #include <string>
 
 #include "text/char_walk.h"
+#include "text/space_trim.h"
 #include "text/text_ops.h"
 
+using char_walk::byteAt;
 using char_walk::charLength;
+using char_walk::isLeadByte;
 using char_walk::isSpaceAt;
 
-Text Text_Trim(const Text& t) {
-  const std::string_view s = t.view();
-  const std::int64_t length = t.size();
+namespace space_trim {
+namespace {
 
+// The number of high bytes just before end, looking no further back than begin.
+std::int64_t highRunBefore(std::string_view s, std::int64_t end, std::int64_t begin) {
+  std::int64_t i = end;
+  while (i > begin && isLeadByte(byteAt(s, i - 1))) --i;
+  return end - i;
+}
+
+// Where the run of spaces at the end of s[begin, end) begins, begin being a
+// character start. Walks back from the end: a byte below 0x80 always ends a
+// character, so only the run of high bytes before a byte tells whether that
+// byte is a character of its own or the second byte of one. Every run is
+// counted once, which keeps the walk linear.
+std::int64_t trailingSpacesStart(std::string_view s, std::int64_t begin, std::int64_t end,
+                                 std::int64_t highRun) {
+  while (end > begin) {
+    if (highRun > 0) {
+      // [end - highRun, end) are whole two-byte characters.
+      while (highRun > 0 && byteAt(s, end - 2) == 0xA1 && byteAt(s, end - 1) == 0xA1) {
+        end -= 2;
+        highRun -= 2;
+      }
+      if (highRun > 0) return end;
+      continue;
+    }
+    // The byte before end is below 0x80.
+    std::int64_t before = highRunBefore(s, end - 1, begin);
+    if (before % 2 == 1 || byteAt(s, end - 1) != 0x20) return end;
+    end -= 1;
+    highRun = before;
+  }
+  return end;
+}
+
+}  // namespace
+
+std::string_view trimSpaces(std::string_view s) {
+  const auto length = static_cast<std::int64_t>(s.size());
   std::int64_t begin = 0;
   while (begin < length) {
     std::int64_t step = charLength(s, begin);
     if (step == 0 || !isSpaceAt(s, begin, step)) break;
     begin += step;
   }
+  if (begin >= length) return {};
 
-  // Where the trailing run of spaces began; a lone lead byte at the very end
-  // cuts the result just before it, keeping the spaces in front of it.
-  std::int64_t end = length;
-  std::int64_t runStart = -1;
-  for (std::int64_t i = begin; i < length;) {
-    std::int64_t step = charLength(s, i);
-    if (step == 0) {
-      runStart = -1;
-      end = i;
-      break;
-    }
-    if (isSpaceAt(s, i, step)) {
-      if (runStart < 0) runStart = i;
-    } else {
-      runStart = -1;
-    }
-    i += step;
+  std::int64_t end;
+  std::int64_t highRun = highRunBefore(s, length, begin);
+  if (highRun % 2 == 1) {
+    end = length - 1;  // a lone lead byte: cut before it, keep the spaces before it
+  } else {
+    end = trailingSpacesStart(s, begin, length, highRun);
   }
-  if (runStart >= 0) end = runStart;
-  return Text(s.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)));
+  return s.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin));
+}
+
+}  // namespace space_trim
+
+Text Text_Trim(const Text& t) {
+  return Text(space_trim::trimSpaces(t.view()));
 }
 
 Text Text_RemoveSpaces(const Text& t) {

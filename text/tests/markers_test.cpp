@@ -128,4 +128,10 @@ TEST(TextBetweenAll, EmptyLeftMarkerFromALaterStartEnds) {
   EXPECT_EQ(TextArray_Count(out), 0);
 }
 
+TEST(TextBetweenAll, TextMayBeAnElementOfOut) {
+  TextArray out{Text("|a|b|")};
+  EXPECT_EQ(Text_BetweenAll(TextArray_At(out, 1), Text("|"), Text("|"), out), 2);
+  EXPECT_EQ(out, (TextArray{Text("a"), Text("b")}));
+}
+
 }  // namespace

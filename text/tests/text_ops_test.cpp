@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <random>
 #include <string>
 
 #include "text/text_ops.h"
@@ -83,6 +84,43 @@ TEST(TextTrim, RemovesSpacesAndFullWidthSpacesOnly) {
       {"only a lone lead byte", Text("\xA1"), Text("")},
   };
   for (const auto& c : cases) EXPECT_EQ(Text_Trim(c.t), c.expected) << c.name;
+}
+
+// The trimming rule as a plain forward walk.
+std::string referenceTrim(const std::string& s) {
+  const auto length = static_cast<std::int64_t>(s.size());
+  auto charAt = [&](std::int64_t i) -> std::int64_t {
+    if (static_cast<unsigned char>(s[i]) < 0x80) return 1;
+    return i + 1 < length ? 2 : 0;
+  };
+  auto isSpace = [&](std::int64_t i, std::int64_t n) {
+    return (n == 1 && s[i] == ' ') || (n == 2 && s[i] == '\xA1' && s[i + 1] == '\xA1');
+  };
+  std::int64_t begin = 0;
+  while (begin < length && charAt(begin) != 0 && isSpace(begin, charAt(begin)))
+    begin += charAt(begin);
+  std::int64_t end = length, run = -1;
+  for (std::int64_t i = begin; i < length; i += charAt(i)) {
+    if (charAt(i) == 0) {
+      return s.substr(begin, i - begin);
+    }
+    if (!isSpace(i, charAt(i)))
+      run = -1;
+    else if (run < 0)
+      run = i;
+  }
+  if (run >= 0) end = run;
+  return s.substr(begin, end - begin);
+}
+
+TEST(TextTrim, AgreesWithForwardWalkOnRandomTexts) {
+  const char alphabet[] = {' ', '\xA1', 'a', '\xB0', '\t'};
+  std::mt19937 random(7);
+  for (int round = 0; round < 20000; ++round) {
+    std::string s(random() % 12, ' ');
+    for (char& ch : s) ch = alphabet[random() % sizeof alphabet];
+    ASSERT_EQ(Text_Trim(Text(s)), Text(referenceTrim(s))) << Text(s);
+  }
 }
 
 TEST(TextRemoveSpaces, DropsSpacesAndLoneLeadByte) {
