@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStyledItemDelegate>
 
 #include "app/qt_text.h"
@@ -17,25 +18,44 @@ const Text& emptyText() {
   return empty;
 }
 
-// Places the editor of column 0 over the whole visible line.
+}  // namespace
+
+// Places the editor of a line's label over the whole visible line: column 0
+// may be zero wide, and a view hides editors whose cell has no area.
 class LineLabelDelegate : public QStyledItemDelegate {
  public:
   explicit LineLabelDelegate(QTableView* view) : QStyledItemDelegate(view), view_(view) {}
 
-  void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    editor_ = editor;
+    row_ = QPersistentModelIndex(index);
+    return editor;
+  }
+
+  void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem&,
                             const QModelIndex& index) const override {
-    QRect line = option.rect;
-    line.setLeft(0);
-    line.setWidth(view_->viewport()->width());
-    line.moveTop(view_->rowViewportPosition(index.row()));
-    editor->setGeometry(line);
+    editor->setGeometry(lineRect(index.row()));
+  }
+
+  // After the view has laid out its editors, the label editor is put back.
+  void placeOpenEditor() const {
+    if (editor_.isNull() || !row_.isValid()) return;
+    editor_->setGeometry(lineRect(row_.row()));
+    editor_->show();
   }
 
  private:
-  QTableView* view_;
-};
+  QRect lineRect(int row) const {
+    return QRect(0, view_->rowViewportPosition(row), view_->viewport()->width(),
+                 view_->rowHeight(row));
+  }
 
-}  // namespace
+  QTableView* view_;
+  mutable QPointer<QWidget> editor_;
+  mutable QPersistentModelIndex row_;
+};
 
 ReportListModel::ReportListModel(QObject* parent, std::span<const ListColumnSpec> columns)
     : QAbstractTableModel(parent), columns_(columns) {}
@@ -119,7 +139,8 @@ const Text& ReportListModel::cell(std::int64_t line, std::int64_t column) const 
 ReportListView::ReportListView(QWidget* parent, std::span<const ListColumnSpec> columns)
     : QTableView(parent), model_(new ReportListModel(this, columns)) {
   setModel(model_);
-  setItemDelegateForColumn(0, new LineLabelDelegate(this));
+  labelDelegate_ = new LineLabelDelegate(this);
+  setItemDelegateForColumn(0, labelDelegate_);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
@@ -151,6 +172,11 @@ bool ReportListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent*
   // Any edit gesture on a line edits the line's label, its column 0.
   QModelIndex label = index.isValid() ? index.siblingAtColumn(0) : index;
   return QTableView::edit(label, trigger, event);
+}
+
+void ReportListView::updateEditorGeometries() {
+  QTableView::updateEditorGeometries();
+  if (labelDelegate_ != nullptr) labelDelegate_->placeOpenEditor();
 }
 
 void ReportListView::mouseDoubleClickEvent(QMouseEvent* event) {

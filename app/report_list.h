@@ -66,8 +66,10 @@ class ReportListView : public QTableView {
  protected:
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void updateEditorGeometries() override;
 
  private:
   ReportListModel* model_;
+  class LineLabelDelegate* labelDelegate_ = nullptr;
   std::function<void()> doubleClickHandler_;
 };
