@@ -109,8 +109,9 @@ Status EncodeUtf8(std::u16string_view units, std::string& out) {
     if (take < units.size() && U16_IS_LEAD(units[take - 1])) --take;
     UErrorCode error = U_ZERO_ERROR;
     int32_t length = 0;
-    u_strToUTF8WithSub(out.data() + written, static_cast<int32_t>(out.size() - written), &length,
-                       units.data(), static_cast<int32_t>(take), 0xFFFD, nullptr, &error);
+    const std::size_t room = std::min<std::size_t>(out.size() - written, INT32_MAX);
+    u_strToUTF8WithSub(out.data() + written, static_cast<int32_t>(room), &length, units.data(),
+                       static_cast<int32_t>(take), 0xFFFD, nullptr, &error);
     if (U_FAILURE(error)) return Status::conversionFailed;
     written += static_cast<std::size_t>(length);
     units.remove_prefix(take);

@@ -40,9 +40,13 @@ ByteSet Codec_AnsiToUtf16(const Text& t, int codePage) {
 Text Codec_Utf16ToAnsi(const ByteSet& w, int codePage) {
   // The output is as large as the conversion needs, whatever the ANSI code
   // page would have counted.
-  code_page::EncodeResult encoded = code_page::Encode(codePage, UnitsBeforeZero(w));
-  if (encoded.status != code_page::Status::ok) return Text();
-  return Text(std::move(encoded.bytes));
+  std::u16string units = UnitsBeforeZero(w);
+  std::string encoded;
+  if (code_page::EncodeInPlace(codePage, units, code_page::Compose::off, encoded) !=
+      code_page::Status::ok) {
+    return Text();
+  }
+  return Text(std::move(encoded));
 }
 
 Text Codec_AnsiToUtf8(const Text& t) {
@@ -57,11 +61,13 @@ ByteSet Codec_Utf8ToUtf16(const ByteSet& b) {
 }
 
 Text Codec_Utf16ToGbk(const ByteSet& w) {
-  const std::u16string units = code_page::UnitsFromBytes(w.view());
-  code_page::EncodeResult encoded =
-      code_page::Encode(kCodePageGbk, units, code_page::Compose::baseWithMark);
-  if (encoded.status != code_page::Status::ok) return Text();
-  return Text(std::move(encoded.bytes));  // up to the first zero byte
+  std::u16string units = code_page::UnitsFromBytes(w.view());
+  std::string encoded;
+  if (code_page::EncodeInPlace(kCodePageGbk, units, code_page::Compose::baseWithMark, encoded) !=
+      code_page::Status::ok) {
+    return Text();
+  }
+  return Text(std::move(encoded));  // up to the first zero byte
 }
 
 // The two steps of Codec_Utf8ToUtf16 and Codec_Utf16ToGbk, with the UTF-16
