@@ -26,9 +26,14 @@ bool isHostByte(unsigned char c) {
 }
 
 bool isValidHost(std::string_view host) {
-  return !host.empty() && std::all_of(host.begin(), host.end(), [](char c) {
-    return isHostByte(static_cast<unsigned char>(c));
-  });
+  auto allOf = [](std::string_view s, auto pred) {
+    return std::all_of(s.begin(), s.end(),
+                       [&](char c) { return pred(static_cast<unsigned char>(c)); });
+  };
+  if (host.size() > 2 && host.front() == '[' && host.back() == ']')  // IPv6 literal
+    return allOf(host.substr(1, host.size() - 2),
+                 [](unsigned char c) { return std::isxdigit(c) || c == ':' || c == '.'; });
+  return !host.empty() && allOf(host, isHostByte);
 }
 
 // Percent-encodes what may not appear raw in a request target (controls,
