@@ -17,11 +17,6 @@ std::uint32_t le32(std::string_view bytes, std::size_t at) {
   return le16(bytes, at) | le16(bytes, at + 2) << 16;
 }
 
-std::uint32_t be32(std::string_view bytes, std::size_t at) {
-  return byteAt(bytes, at) << 24 | byteAt(bytes, at + 1) << 16 | byteAt(bytes, at + 2) << 8 |
-         byteAt(bytes, at + 3);
-}
-
 // A colour table follows a descriptor whose flags have the top bit set;
 // the low three bits give its size.
 std::size_t colourTableBytes(std::uint32_t flags) {
@@ -74,9 +69,21 @@ GifLayout scanGifLayout(std::string_view bytes) {
   return layout;
 }
 
+namespace {
+constexpr std::size_t kBmpFileHeaderBytes = 14;
+constexpr std::uint32_t kBmpCoreHeaderBytes = 12;
+}  // namespace
+
+bool bmpHeaderIsWhole(std::string_view bytes) {
+  if (bytes.size() < kBmpFileHeaderBytes + 4) return false;
+  const std::uint64_t infoBytes = le32(bytes, 14), pixelsAt = le32(bytes, 10);
+  return infoBytes >= kBmpCoreHeaderBytes && kBmpFileHeaderBytes + infoBytes <= bytes.size() &&
+         pixelsAt <= bytes.size();
+}
+
 bool bmpPixelDataIsPresent(std::string_view bytes) {
-  constexpr std::size_t kFileHeaderBytes = 14;
-  constexpr std::uint32_t kCoreHeaderBytes = 12;
+  constexpr std::size_t kFileHeaderBytes = kBmpFileHeaderBytes;
+  constexpr std::uint32_t kCoreHeaderBytes = kBmpCoreHeaderBytes;
   constexpr std::uint32_t kUncompressed = 0, kBitFields = 3;
   if (bytes.size() < kFileHeaderBytes + 4) return false;
   const std::uint32_t pixelsAt = le32(bytes, 10);
@@ -119,17 +126,12 @@ bool iconEntriesAreWhole(std::string_view bytes) {
   return true;
 }
 
-QSize iconEntryPngSize(std::string_view bytes, int index) {
-  constexpr std::size_t kDirectoryBytes = kIconDirectoryBytes, kEntryBytes = kIconEntryBytes;
-  const std::size_t entry = kDirectoryBytes + kEntryBytes * static_cast<std::size_t>(index);
-  if (index < 0 || entry + kEntryBytes > bytes.size()) return {};
-  const std::size_t imageAt = le32(bytes, entry + 12);
-  // Signature (8), IHDR length and type (8), then width and height.
-  constexpr std::string_view kPngSignature("\x89PNG\r\n\x1A\n", 8);
-  if (imageAt > bytes.size() || bytes.size() - imageAt < 24 ||
-      bytes.substr(imageAt, 8) != kPngSignature)
+std::string_view iconEntryBytes(std::string_view bytes, int index) {
+  const std::size_t entry = kIconDirectoryBytes + kIconEntryBytes * static_cast<std::size_t>(index);
+  if (index < 0 || bytes.size() < kIconDirectoryBytes ||
+      static_cast<std::size_t>(index) >= le16(bytes, 4) || entry + kIconEntryBytes > bytes.size())
     return {};
-  const std::uint32_t width = be32(bytes, imageAt + 16), height = be32(bytes, imageAt + 20);
-  if (width > 0x7FFFFFFF || height > 0x7FFFFFFF) return {};
-  return QSize(static_cast<int>(width), static_cast<int>(height));
+  const std::size_t imageBytes = le32(bytes, entry + 8), imageAt = le32(bytes, entry + 12);
+  if (imageAt > bytes.size() || imageBytes > bytes.size() - imageAt) return {};
+  return bytes.substr(imageAt, imageBytes);
 }

@@ -16,6 +16,10 @@ struct GifLayout {
 // Walks the block structure of a GIF file without decoding any image.
 GifLayout scanGifLayout(std::string_view bytes);
 
+// True when the file and info headers are present and the pixel data
+// starts inside the file.
+bool bmpHeaderIsWhole(std::string_view bytes);
+
 // False when an uncompressed BMP holds fewer pixel bytes than its header
 // promises. Compressed BMPs are left to the reader.
 bool bmpPixelDataIsPresent(std::string_view bytes);
@@ -24,6 +28,6 @@ bool bmpPixelDataIsPresent(std::string_view bytes);
 // its entries reaches past the end of the file.
 bool iconEntriesAreWhole(std::string_view bytes);
 
-// The dimensions in the PNG header of icon entry `index`, when that entry
-// holds a PNG; an invalid size otherwise.
-QSize iconEntryPngSize(std::string_view bytes, int index);
+// The stored image of icon entry `index`; empty when there is none. Call
+// only on a file whose entries are whole.
+std::string_view iconEntryBytes(std::string_view bytes, int index);

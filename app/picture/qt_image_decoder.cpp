@@ -84,24 +84,38 @@ int largestEntry(QImageReader& reader) {
   return best;
 }
 
-DecodedPicture readStill(std::string_view bytes, QImageReader& reader, DecodedPicture result) {
-  if (result.format == PictureFormat::Icon || result.format == PictureFormat::Cursor) {
-    if (!iconEntriesAreWhole(bytes) || reader.imageCount() <= 0)
-      return withStatus(std::move(result), DecodeStatus::Corrupt);
-    const int entry = largestEntry(reader);
-    // The directory gives at most 256 x 256; a PNG entry has its own header.
-    if (exceedsLimit(iconEntryPngSize(bytes, entry)))
-      return withStatus(std::move(result), DecodeStatus::TooLarge);
-    reader.jumpToImage(entry);
-  }
-  if (exceedsLimit(reader.size())) return withStatus(std::move(result), DecodeStatus::TooLarge);
-  if (result.format == PictureFormat::Bmp && !bmpPixelDataIsPresent(bytes))
-    return withStatus(std::move(result), DecodeStatus::Corrupt);
+DecodedPicture readOneImage(QImageReader& reader, DecodedPicture result) {
+  const QSize size = reader.size();
+  if (!size.isValid()) return withStatus(std::move(result), DecodeStatus::Corrupt);
+  if (exceedsLimit(size)) return withStatus(std::move(result), DecodeStatus::TooLarge);
   QImage image = reader.read();
   if (image.isNull()) return withStatus(std::move(result), DecodeStatus::Corrupt);
   if (exceedsLimit(image.size())) return withStatus(std::move(result), DecodeStatus::TooLarge);
   result.frames.push_back({std::move(image), 0});
   return withStatus(std::move(result), DecodeStatus::Ok);
+}
+
+DecodedPicture readBitmap(std::string_view bytes, QImageReader& reader, DecodedPicture result) {
+  if (!bmpHeaderIsWhole(bytes)) return withStatus(std::move(result), DecodeStatus::Corrupt);
+  if (exceedsLimit(reader.size())) return withStatus(std::move(result), DecodeStatus::TooLarge);
+  if (!bmpPixelDataIsPresent(bytes)) return withStatus(std::move(result), DecodeStatus::Corrupt);
+  return readOneImage(reader, std::move(result));
+}
+
+// Entries stored as PNG go through our own PNG decoder, the others
+// (device-independent bitmaps with a mask) through Qt's icon reader.
+DecodedPicture readIcon(std::string_view bytes, QImageReader& reader, DecodedPicture result) {
+  if (!iconEntriesAreWhole(bytes) || reader.imageCount() <= 0)
+    return withStatus(std::move(result), DecodeStatus::Corrupt);
+  const int entry = largestEntry(reader);
+  const std::string_view image = iconEntryBytes(bytes, entry);
+  if (Picture_DetectFormat(image) == PictureFormat::Png) {
+    DecodedPicture png = decodePng(image);
+    png.format = result.format;
+    return png;
+  }
+  if (!reader.jumpToImage(entry)) return withStatus(std::move(result), DecodeStatus::Corrupt);
+  return readOneImage(reader, std::move(result));
 }
 
 }  // namespace
@@ -121,5 +135,6 @@ DecodedPicture decodeWithQtReader(std::string_view bytes, PictureFormat format) 
   reader.setDecideFormatFromContent(false);
   reader.setAllocationLimit(static_cast<int>(kPictureMaxDecodedBytes / (1024 * 1024)));
   if (format == PictureFormat::Gif) return readAnimation(bytes, reader, std::move(result));
-  return readStill(bytes, reader, std::move(result));
+  if (format == PictureFormat::Bmp) return readBitmap(bytes, reader, std::move(result));
+  return readIcon(bytes, reader, std::move(result));
 }
