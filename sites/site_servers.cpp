@@ -36,6 +36,7 @@ void configure(httplib::Server& server, Handler handler) {
   server.Delete(everything, route);
   server.Options(everything, route);
   server.set_tcp_nodelay(true);
+  server.set_keep_alive_max_count(100);
   server.set_payload_max_length(64 * 1024);
   server.set_error_handler([](const httplib::Request&, httplib::Response& res) {
     if (res.body.empty())
