@@ -9,7 +9,7 @@ foreach(input ${INPUTS})
   file(READ ${input} hex HEX)
   string(LENGTH "${hex}" hex_length)
   math(EXPR size "${hex_length} / 2")
-    # Every byte as an escape inside one string literal: compiles far faster
+  # Every byte as an escape inside one string literal: compiles far faster
   # than an initialiser list, and a following escape ends the previous one.
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "\\\\x\\1" bytes "${hex}")
   string(APPEND arrays "const char file${index}[] = \"${bytes}\";\n")

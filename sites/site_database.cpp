@@ -56,15 +56,20 @@ DbResult<T> failed(const Statement& statement) {
 }
 
 constexpr std::string_view kSummaryColumns =
-    "SELECT p.id, p.name, p.server, s.name, p.avatar, p.tier, p.points, p.combat_power, "
-    "p.birthday, "
-    "p.hidden_score FROM players p JOIN servers s ON s.number = p.server ";
+    "SELECT p.id, p.name, p.server, s.name, p.avatar, p.tier, p.points, "
+    "p.combat_power, p.birthday, p.hidden_score "
+    "FROM players p JOIN servers s ON s.number = p.server ";
 
 PlayerProfile readProfileColumns(const Statement& row) {
   PlayerProfile profile;
-  profile.summary = {
-      row.integer(0), row.text(1),         static_cast<int>(row.integer(2)), row.text(3),
-      row.text(4),    row.optionalText(5), static_cast<int>(row.integer(6))};
+  PlayerSummary& summary = profile.summary;
+  summary.id = row.integer(0);
+  summary.name = row.text(1);
+  summary.serverNumber = static_cast<int>(row.integer(2));
+  summary.serverName = row.text(3);
+  summary.avatar = row.text(4);
+  summary.tier = row.optionalText(5);
+  summary.points = static_cast<int>(row.integer(6));
   profile.combatPower = static_cast<int>(row.integer(7));
   profile.birthday = row.text(8);
   profile.hiddenScore = static_cast<int>(row.integer(9));
