@@ -114,6 +114,26 @@ void lowerTabControlInnards(QWidget* window) {
   }
 }
 
+// A control may come before its parent in the layout (the detail window
+// creates its tab control and picture box after the controls placed on
+// them); such a control starts on the window and gets its parent here, once
+// every control exists. The named parents' children are then restacked in
+// layout order, each to the bottom of its siblings.
+void adoptChildrenOfLaterParents(const WindowSpec& spec,
+                                 const std::map<std::string, QWidget*>& byName) {
+  for (const ControlSpec& control : spec.controls) {
+    if (control.parent == nullptr) continue;
+    auto parent = byName.find(control.parent);
+    auto widget = byName.find(control.name);
+    if (parent == byName.end() || widget == byName.end()) continue;
+    if (widget->second->parentWidget() != parent->second) {
+      widget->second->setParent(parent->second);
+      widget->second->setGeometry(control.left, control.top, control.width, control.height);
+    }
+    widget->second->lower();
+  }
+}
+
 void placeWindow(WindowWidget& window, const WindowSpec& spec) {
   QSize client = Metrics_ClientSize(spec.outerWidth, spec.outerHeight);
   QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry()
@@ -146,6 +166,7 @@ std::unique_ptr<WindowWidget> Window_Build(const WindowSpec& spec, QWidget* owne
     widget->lower();
     byName.emplace(control.name, widget);
   }
+  adoptChildrenOfLaterParents(spec, byName);
   lowerTabControlInnards(window.get());
   return window;
 }
