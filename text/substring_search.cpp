@@ -108,7 +108,10 @@ class Search {
     std::int64_t p = origin;
     std::int64_t found = -1;
 #if defined(PELLUMAR_HAVE_AVX2_PATH)
-    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
+    static const bool hasAvx2 = [] {
+      __builtin_cpu_init();  // searches may run before static constructors
+      return __builtin_cpu_supports("avx2") != 0;
+    }();
     if (hasAvx2 && scanAvx2(p, found)) return found;
 #endif
 #if defined(__SSE2__)

@@ -69,19 +69,20 @@ void BM_PlainWalkIgnoreCase(benchmark::State& state) {
 
 // What the search command does with a page once it is in code page 936.
 std::int64_t cutResultTable(const Text& page) {
-  static const Text kLinkMarker(".html\">");
+  static const Text kBodyStart("<tbody>"), kBodyEnd("</tbody>"), kRowStart("<tr>"),
+      kRowEnd("</tr>"), kIdStart("summoner/"), kIdEnd(".html"), kLinkStart(".html\">"),
+      kLinkEnd("</a>"), kSourceStart("src=\""), kQuote("\""), kSpace("&nbsp;");
   std::int64_t cells = 0;
   TextArray rows;
   TextArray links;
-  const Text body = Text_Between(page, Text("<tbody>"), Text("</tbody>"));
-  Text_BetweenAll(body, Text("<tr>"), Text("</tr>"), rows);
+  const Text body = Text_Between(page, kBodyStart, kBodyEnd);
+  Text_BetweenAll(body, kRowStart, kRowEnd, rows);
   for (const Text& row : rows.items()) {
-    Text id = Text_Between(row, Text("summoner/"), Text(".html"));
-    std::int64_t k = Text_BetweenAll(row, kLinkMarker, Text("</a>"), links);
+    Text id = Text_Between(row, kIdStart, kIdEnd);
+    std::int64_t k = Text_BetweenAll(row, kLinkStart, kLinkEnd, links);
     if (k == 5 || k == 6) {
-      Text avatar = Text_Between(TextArray_At(links, 1), Text("src=\""), Text("\""));
-      Text tier =
-          k == 6 ? Text_Replace(TextArray_At(links, 4), Text("&nbsp;"), Text(), true) : Text();
+      Text avatar = Text_Between(TextArray_At(links, 1), kSourceStart, kQuote);
+      Text tier = k == 6 ? Text_Replace(TextArray_At(links, 4), kSpace, Text(), true) : Text();
       cells += avatar.size() + tier.size() + id.size();
     }
   }
@@ -99,6 +100,48 @@ void BM_CutResultTable(benchmark::State& state) {
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// A large text of short Chinese fields: ";" every 12 bytes, "&nbsp;" every 24.
+const Text& largeText(std::int64_t megabytes) {
+  static std::map<std::int64_t, Text> texts;
+  auto it = texts.find(megabytes);
+  if (it == texts.end()) {
+    std::string utf8;
+    while (utf8.size() < static_cast<std::size_t>(megabytes) * 1000000)
+      utf8 += "黄金&nbsp;III;艾欧尼亚;";
+    it = texts.emplace(megabytes, Codec_Utf8ToAnsi(ByteSet(utf8))).first;
+  }
+  return it->second;
+}
+
+// Baseline: finding every ";" with memchr.
+void BM_MemchrEverySeparator(benchmark::State& state) {
+  const Text& t = largeText(state.range(0));
+  for (auto _ : state) {
+    std::size_t count = 0;
+    for (const char* p = t.c_str();
+         (p = static_cast<const char*>(std::memchr(p, ';', t.c_str() + t.bytes().size() - p))) !=
+         nullptr;
+         ++p)
+      ++count;
+    benchmark::DoNotOptimize(count);
+  }
+  state.SetBytesProcessed(state.iterations() * t.size());
+}
+
+void BM_TextSplit(benchmark::State& state) {
+  const Text& t = largeText(state.range(0));
+  const Text separator(";");
+  for (auto _ : state) benchmark::DoNotOptimize(Text_Split(t, separator));
+  state.SetBytesProcessed(state.iterations() * t.size());
+}
+
+void BM_TextReplace(benchmark::State& state) {
+  const Text& t = largeText(state.range(0));
+  const Text entity("&nbsp;");
+  for (auto _ : state) benchmark::DoNotOptimize(Text_Replace(t, entity, Text(), true));
+  state.SetBytesProcessed(state.iterations() * t.size());
+}
+
 void searchArguments(benchmark::internal::Benchmark* b) {
   for (int rows : {50, 1000, 10000})
     for (int needle = 0; needle < static_cast<int>(std::size(kNeedles)); ++needle)
@@ -109,6 +152,9 @@ BENCHMARK(BM_Memmem)->Apply(searchArguments);
 BENCHMARK(BM_TextFindIgnoreCase)->Apply(searchArguments);
 BENCHMARK(BM_PlainWalkIgnoreCase)->Apply(searchArguments);
 BENCHMARK(BM_CutResultTable)->Arg(50)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MemchrEverySeparator)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TextSplit)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TextReplace)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
