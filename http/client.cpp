@@ -20,6 +20,10 @@ std::atomic<long> g_stallSeconds{30};
 
 constexpr long kMaxRedirects = 20;
 constexpr long kPollMilliseconds = 1000;
+// Body bytes received but not yet read are held up to about this much; then
+// the transfer pauses until the reader has caught up, so that a large body
+// is never held twice.
+constexpr std::size_t kPendingLimit = 64 * 1024;
 
 bool isHostByte(unsigned char c) {
   return std::isalnum(c) || c == '.' || c == '-' || c == '_';
@@ -179,7 +183,7 @@ struct Request::Transfer {
   detail::ResponseHeaders headers;
   std::string pending;  // body bytes received but not yet read
   std::size_t pendingOffset = 0;
-  bool sent = false, done = false;
+  bool sent = false, done = false, paused = false;
   CURLcode result = CURLE_OK;
 
   ~Transfer() {
@@ -190,7 +194,12 @@ struct Request::Transfer {
   }
 
   static size_t onBody(char* data, size_t, size_t n, void* self) {
-    static_cast<Transfer*>(self)->pending.append(data, n);
+    auto* t = static_cast<Transfer*>(self);
+    if (t->pending.size() - t->pendingOffset >= kPendingLimit) {
+      t->paused = true;
+      return CURL_WRITEFUNC_PAUSE;  // libcurl keeps these bytes and offers them again
+    }
+    t->pending.append(data, n);
     return n;
   }
 
@@ -203,6 +212,11 @@ struct Request::Transfer {
 
   // Lets libcurl work until something happens or the poll interval passes.
   void step() {
+    if (paused) {
+      paused = false;
+      curl_easy_pause(easy, CURLPAUSE_CONT);  // may deliver the held bytes at once
+      if (available()) return;
+    }
     int running = 0;
     curl_multi_perform(multi, &running);
     int queued = 0;
