@@ -8,11 +8,16 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
 #include "app/event_loop.h"
 #include "app/label_widget.h"
 #include "app/picture_box.h"
 #include "app/toolkit.h"
 #include "text/literal.h"
+#include "text/text_ops.h"
 
 namespace {
 
@@ -225,4 +230,43 @@ TEST_F(ToolkitTest, PictureBoxStretchesAndPlaysFrames) {
   EXPECT_FALSE(box->hasPicture());
 }
 
+ByteSet pictureFile(const char* name) {
+  const char* root = std::getenv("PELLUMAR_SOURCE_DIR");
+  std::string path = std::string(root ? root : ".") + "/app/picture/tests/data/" + name;
+  std::ifstream in(path, std::ios::binary);
+  return ByteSet(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+// The picture box shows what the decoders make of the bytes; what they
+// cannot decode takes the previous picture away.
+TEST_F(ToolkitTest, SetPictureShowsEachFormatAndNothingForOtherBytes) {
+  Window_Open(main_);
+  Control control = main_.control("图片框");
+  auto* box = qobject_cast<PictureBox*>(control.widget());
+  struct Case {
+    const char* name;
+    ByteSet bytes;
+    int frames;  // 0: no picture
+  };
+  const ByteSet gif = pictureFile("animated.gif");
+  ASSERT_FALSE(gif.empty());
+  const Case cases[] = {
+      {"png", pictureFile("rgb.png"), 1},
+      {"jpeg", pictureFile("baseline.jpg"), 1},
+      {"bmp", pictureFile("rgb24.bmp"), 1},
+      {"ico", pictureFile("two_sizes.ico"), 1},
+      {"cur", pictureFile("arrow.cur"), 1},
+      {"pcx", pictureFile("rgb24.pcx"), 1},
+      {"gif 87a", pictureFile("still87a.gif"), 1},
+      {"unknown signature", ByteSet("not a picture at all"), 0},
+      {"empty bytes", ByteSet(), 0},
+      {"png signature only", Bytes_Left(pictureFile("rgb.png"), 8), 0},
+  };
+  for (const Case& c : cases) {
+    Control_SetPicture(control, gif);
+    EXPECT_GT(box->frameCount(), 1) << "animated gif before " << c.name;
+    Control_SetPicture(control, c.bytes);
+    EXPECT_EQ(box->frameCount(), c.frames) << c.name;
+  }
+}
 }  // namespace
