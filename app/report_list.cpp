@@ -61,7 +61,7 @@ ReportListModel::ReportListModel(QObject* parent, std::span<const ListColumnSpec
     : QAbstractTableModel(parent), columns_(columns) {}
 
 int ReportListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+  return parent.isValid() ? 0 : shownLines_;
 }
 
 int ReportListModel::columnCount(const QModelIndex& parent) const {
@@ -82,6 +82,7 @@ QVariant ReportListModel::data(const QModelIndex& index, int role) const {
 bool ReportListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (role != Qt::EditRole || !index.isValid()) return false;
   setCell(index.row(), index.column(), fromQString(value.toString()));
+  emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
   return true;
 }
 
@@ -107,15 +108,38 @@ void ReportListModel::clear() {
   beginResetModel();
   lines_.clear();
   lines_.shrink_to_fit();
+  shownLines_ = 0;
+  changedCells_ = false;
   endResetModel();
+}
+
+void ReportListModel::scheduleUpdate() {
+  if (updateScheduled_) return;
+  updateScheduled_ = true;
+  QMetaObject::invokeMethod(this, &ReportListModel::updateViews, Qt::QueuedConnection);
+}
+
+void ReportListModel::updateViews() {
+  updateScheduled_ = false;
+  int shownBefore = shownLines_;
+  if (changedCells_ && shownBefore > 0) {
+    changedCells_ = false;
+    emit dataChanged(index(0, 0), index(shownBefore - 1, columnCount() - 1),
+                     {Qt::DisplayRole, Qt::EditRole});
+  }
+  int lines = static_cast<int>(lines_.size());
+  if (lines > shownBefore) {
+    beginInsertRows({}, shownBefore, lines - 1);
+    shownLines_ = lines;
+    endInsertRows();
+  }
 }
 
 std::int64_t ReportListModel::appendLine() {
   if (lines_.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) return -1;
   int row = static_cast<int>(lines_.size());
-  beginInsertRows({}, row, row);
   lines_.emplace_back(columns_.size());
-  endInsertRows();
+  scheduleUpdate();
   return row;
 }
 
@@ -127,8 +151,8 @@ bool ReportListModel::inRange(std::int64_t line, std::int64_t column) const {
 void ReportListModel::setCell(std::int64_t line, std::int64_t column, const Text& t) {
   if (!inRange(line, column)) return;
   lines_[std::size_t(line)][std::size_t(column)] = t;
-  QModelIndex changed = index(static_cast<int>(line), static_cast<int>(column));
-  emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+  if (line < shownLines_) changedCells_ = true;
+  scheduleUpdate();
 }
 
 const Text& ReportListModel::cell(std::int64_t line, std::int64_t column) const {

@@ -2,7 +2,10 @@
 //
 // The cells are held as Text (code page 936) in a model of our own and
 // turned into QString only when a cell is drawn, so filling thousands of
-// lines costs no conversion. The view behaves as a report list:
+// lines costs no conversion. Views learn of new lines and changed cells once
+// the GUI thread is free again, in one notice, as nothing repaints while a
+// handler runs anyway; the list operations see every line at once. The view behaves as a report
+// list:
 // - one line selectable at a time, highlighted across its full width, the
 //   highlight hidden while the list has no focus; grid lines;
 // - a clickable header that sorts nothing;
@@ -47,9 +50,14 @@ class ReportListModel : public QAbstractTableModel {
 
  private:
   bool inRange(std::int64_t line, std::int64_t column) const;
+  void scheduleUpdate();
+  void updateViews();
 
   std::span<const ListColumnSpec> columns_;
   std::vector<std::vector<Text>> lines_;
+  int shownLines_ = 0;         // the lines the views know of, the first of lines_
+  bool changedCells_ = false;  // a cell of a shown line changed since the last notice
+  bool updateScheduled_ = false;
 };
 
 class ReportListView : public QTableView {

@@ -70,6 +70,7 @@ class SearchCommandTest : public testing::Test {
 
   void expectLines(const std::vector<Line>& lines, const char* caseName) {
     Control list = SearchWindow.control("超级列表框1");
+    QCoreApplication::processEvents();  // the view learns of the lines once the handler is over
     ASSERT_EQ(list.widget()->findChild<QAbstractItemModel*>()->rowCount(),
               static_cast<int>(lines.size()))
         << caseName;

@@ -214,6 +214,7 @@ TEST_F(SearchWindowTest, DoubleClickAnywhereInTheListRunsTheHandler) {
   auto* list = widget<ReportListView>("超级列表框1");
   Control rows = control("超级列表框1");
   List_AppendLine(rows);
+  QCoreApplication::processEvents();
   QPoint onLine(list->columnViewportPosition(1) + 5, list->rowViewportPosition(0) + 3);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onLine);
   EXPECT_EQ(doubleClicks, 1);
@@ -225,6 +226,7 @@ TEST_F(SearchWindowTest, F2EditsTheLineLabelInColumnZero) {
   auto* list = widget<ReportListView>("超级列表框1");
   Control rows = control("超级列表框1");
   for (const char* id : {"7", "8"}) List_SetCell(rows, List_AppendLine(rows), 0, Text(id));
+  QCoreApplication::processEvents();  // the view learns of new lines once the GUI thread is free
   list->setFocus();
   list->selectRow(1);
   list->setCurrentIndex(list->model()->index(1, 2));

@@ -166,6 +166,7 @@ TEST_F(ToolkitTest, ListOperationsStayInsideTheLines) {
   for (const Case& c : cases) {
     EXPECT_EQ(List_GetCell(list, c.line, c.column), c.expected) << c.name;
   }
+  QCoreApplication::processEvents();  // the view learns of the lines
   qobject_cast<QAbstractItemView*>(list.widget())
       ->selectionModel()
       ->select(qobject_cast<QAbstractItemView*>(list.widget())->model()->index(1, 0),

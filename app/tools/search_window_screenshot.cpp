@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
   auto* name = qobject_cast<QLineEdit*>(SearchWindow.control("编辑框1").widget());
   name->setText(QString::fromUtf8(argv[2]));
   SearchWindow.fire("按钮1", ControlEvent::Clicked);
+  QApplication::processEvents();
   if (auto* list = qobject_cast<QTableView*>(SearchWindow.control("超级列表框1").widget())) {
     list->setFocus();
     list->selectRow(0);

@@ -1,0 +1,164 @@
+// The search click on 50-, 1,000- and 10,000-row pages served on loopback,
+// split into its stages (request, conversion, scrape, list fill) and whole,
+// beside a plain libcurl GET of the same page and a Python script doing
+// requests.get with str.find on it.
+#include <benchmark/benchmark.h>
+#include <curl/curl.h>
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "app/search_command.h"
+#include "app/search_window.h"
+#include "app/site_addresses.h"
+#include "bench/app/page_server.h"
+#include "http/http_request.h"
+#include "text/codec.h"
+#include "text/literal.h"
+#include "text/markers.h"
+#include "text/text_ops.h"
+
+namespace {
+
+PageServer* server = nullptr;
+
+using Cells = std::array<Text, 6>;
+
+// The scrape of the search command without the list: rows, page ids and link texts.
+std::vector<Cells> scrape(const Text& page) {
+  TextArray rows;
+  TextArray links;
+  Text_BetweenAll(Text_Between(page, Text("<tbody>"), Text("</tbody>")), Text("<tr>"),
+                  Text("</tr>"), rows);
+  std::vector<Cells> lines;
+  lines.reserve(static_cast<std::size_t>(TextArray_Count(rows)));
+  for (std::int64_t i = 1; i <= TextArray_Count(rows); ++i) {
+    const Text& row = TextArray_At(rows, i);
+    Cells cells;
+    cells[0] = Text_Between(row, Text("summoner/"), Text(".html"));
+    std::int64_t k = Text_BetweenAll(row, Text(".html\">"), Text("</a>"), links);
+    if (k == 5 || k == 6) {
+      cells[5] = Text_Between(TextArray_At(links, 1), Text("src=\""), Text("\""));
+      cells[1] = TextArray_At(links, 2);
+      cells[2] = TextArray_At(links, 3);
+      cells[3] = k == 5 ? "无段位"_gbk : Text_Replace(TextArray_At(links, 4), Text("&nbsp;"));
+      cells[4] = TextArray_At(links, k == 5 ? 4 : 5);
+    }
+    lines.push_back(std::move(cells));
+  }
+  return lines;
+}
+
+std::size_t collect(char* data, std::size_t size, std::size_t count, void* sink) {
+  static_cast<std::string*>(sink)->append(data, size * count);
+  return size * count;
+}
+
+void PlainCurlGet(benchmark::State& state) {
+  std::string url = server->url(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    std::string body;
+    CURL* curl = curl_easy_init();
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, collect);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
+    curl_easy_perform(curl);
+    curl_easy_cleanup(curl);
+    benchmark::DoNotOptimize(body.data());
+  }
+}
+
+void Request(benchmark::State& state) {
+  Text url(server->url(static_cast<int>(state.range(0))));
+  for (auto _ : state) benchmark::DoNotOptimize(Http_Request(url).size());
+}
+
+void Conversion(benchmark::State& state) {
+  ByteSet body(server->page(static_cast<int>(state.range(0))));
+  for (auto _ : state) benchmark::DoNotOptimize(Codec_Utf8ToAnsi(body).size());
+}
+
+void Scrape(benchmark::State& state) {
+  Text page = Codec_Utf8ToAnsi(ByteSet(server->page(static_cast<int>(state.range(0)))));
+  for (auto _ : state) benchmark::DoNotOptimize(scrape(page).size());
+}
+
+void ListFill(benchmark::State& state) {
+  std::vector<Cells> lines =
+      scrape(Codec_Utf8ToAnsi(ByteSet(server->page(static_cast<int>(state.range(0))))));
+  Control list = SearchWindow.control("超级列表框1");
+  for (auto _ : state) {
+    List_Clear(list);
+    for (const Cells& cells : lines) {
+      std::int64_t line = List_AppendLine(list);
+      for (int column : {0, 5, 1, 2, 3, 4}) List_SetCell(list, line, column, cells[column]);
+    }
+    QCoreApplication::processEvents();  // the view's one notice of the new lines
+  }
+}
+
+void WholeClick(benchmark::State& state) {
+  qobject_cast<QLineEdit*>(SearchWindow.control("编辑框1").widget())
+      ->setText(QString::number(state.range(0)));
+  for (auto _ : state) {
+    OnQueryClicked();
+    QCoreApplication::processEvents();
+  }
+  state.counters["lines"] = static_cast<double>(TextArray_Count(g_ResultRows));
+}
+
+void PythonRequestsFind(benchmark::State& state) {
+  int rows = static_cast<int>(state.range(0));
+  int iterations = rows >= 10000 ? 5 : 20;
+  std::string command = "python3 " PELLUMAR_PYTHON_SEARCH " '" + server->url(rows) + "' " +
+                        std::to_string(iterations);
+  double seconds = 0;
+  if (FILE* out = popen(command.c_str(), "r")) {
+    if (std::fscanf(out, "%lf", &seconds) != 1) seconds = 0;
+    pclose(out);
+  }
+  if (seconds <= 0) {
+    state.SkipWithError("python3 with requests did not run");
+    return;
+  }
+  for (auto _ : state) state.SetIterationTime(seconds);
+}
+
+void Rows(benchmark::internal::Benchmark* b) {
+  b->Arg(50)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(PlainCurlGet)->Apply(Rows);
+BENCHMARK(Request)->Apply(Rows);
+BENCHMARK(Conversion)->Apply(Rows);
+BENCHMARK(Scrape)->Apply(Rows);
+BENCHMARK(ListFill)->Apply(Rows);
+BENCHMARK(WholeClick)->Apply(Rows);
+BENCHMARK(PythonRequestsFind)->Apply(Rows)->UseManualTime()->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  curl_global_init(CURL_GLOBAL_DEFAULT);
+  PageServer pages({50, 1000, 10000});
+  server = &pages;
+  Site_UseAddresses(Text(pages.base()), Site_ScoreBase());
+  SearchWindow.bind(WindowEvent::Created, OnSearchWindowCreated);
+  Window_Open(SearchWindow);
+
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  SearchWindow.widget()->close();
+  return 0;
+}
