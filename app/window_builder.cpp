@@ -46,6 +46,9 @@ QWidget* makeEditBox(const ControlSpec& spec, QWidget* parent) {
   QPalette colours = edit->palette();
   colours.setColor(QPalette::Text, textColourOf(spec));
   colours.setColor(QPalette::Base, backgroundOf(spec, Qt::white));
+  // The selection is not shown while the box has no focus.
+  colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Base));
+  colours.setColor(QPalette::Inactive, QPalette::HighlightedText, colours.color(QPalette::Text));
   edit->setPalette(colours);
   edit->setCursorPosition(0);
   return edit;

@@ -205,4 +205,13 @@ TEST_F(SearchCommandTest, ThousandsOfRowsAllBecomeLines) {
   EXPECT_EQ(List_GetCell(list, 3000, 0), Text());
 }
 
+// A huge page without the closing markers: the list stays empty, in time.
+TEST_F(SearchCommandTest, AFiftyMegabytePageWithoutMarkersListsNothing) {
+  std::string huge = "<tbody><tr>" + std::string(50 * 1024 * 1024, 'x');
+  search("big", huge);
+  EXPECT_EQ(TextArray_Count(g_ResultRows), 0);
+  EXPECT_EQ(List_GetCell(SearchWindow.control("超级列表框1"), 0, 0), Text());
+  EXPECT_EQ(caption(), "搜索:big"_gbk);
+}
+
 }  // namespace
