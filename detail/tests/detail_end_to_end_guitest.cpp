@@ -137,6 +137,7 @@ TEST(DetailEndToEnd, CaptionsShowWhatTheDatabaseHolds) {
   DetailWindow.bind(WindowEvent::Created, OnDetailWindowCreated);
   DetailWindow.bind(WindowEvent::Destroying, OnDetailWindowDestroying);
   Window_Open(SearchWindow);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(SearchWindow.widget()));
 
   Control_SetText(SearchWindow.control("编辑框1"), gbk(*player[1]));
   QTest::mouseClick(SearchWindow.control("按钮1").widget(), Qt::LeftButton);
@@ -146,8 +147,10 @@ TEST(DetailEndToEnd, CaptionsShowWhatTheDatabaseHolds) {
   for (int i = 0; i < view->model()->rowCount(); ++i) {
     if (List_GetCell(list, i, 0) == Text(id)) line = i;
   }
-  ASSERT_GE(line, 0) << "the search lists the player";
+  ASSERT_GE(line, 0) << "the search lists the player; lines: " << view->model()->rowCount()
+                     << " caption: " << Control_GetText(SearchWindow.control("标签2"));
   view->selectRow(line);
+  QCoreApplication::processEvents();  // lay the lines out before aiming at one
 
   std::map<std::string, Text> shown;
   bool badgeShown = false, hasPicture = false;

@@ -97,6 +97,7 @@ class DetailFlow : public testing::Test {
     DetailWindow.bind(WindowEvent::Destroying, OnDetailWindowDestroying);
     Window_Open(SearchWindow);
     ASSERT_NE(SearchWindow.widget(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(SearchWindow.widget()));
     Control_SetText(SearchWindow.control("标签2"), gbk("搜索:张三"));
   }
 
@@ -139,6 +140,7 @@ class DetailFlow : public testing::Test {
     });
     poll.start();
     QTableView* view = list();
+    QCoreApplication::processEvents();  // lay the lines out before aiming at one
     const QPoint where = line ? view->visualRect(view->model()->index(*line, 1)).center()
                               : QPoint(20, view->viewport()->height() - 5);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, where);
