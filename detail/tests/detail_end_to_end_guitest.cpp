@@ -141,6 +141,7 @@ TEST(DetailEndToEnd, CaptionsShowWhatTheDatabaseHolds) {
 
   Control_SetText(SearchWindow.control("编辑框1"), gbk(*player[1]));
   QTest::mouseClick(SearchWindow.control("按钮1").widget(), Qt::LeftButton);
+  QCoreApplication::processEvents();  // the view learns of new lines on the next turn
   const Control list = SearchWindow.control("超级列表框1");
   auto* view = qobject_cast<QTableView*>(list.widget());
   int line = -1;

@@ -121,6 +121,7 @@ class DetailFlow : public testing::Test {
       for (int column = 0; column < 6; ++column)
         List_SetCell(control, line, column, gbk(*columns[column]));
     }
+    QCoreApplication::processEvents();  // the view learns of new lines on the next turn
   }
 
   std::string avatarAddress(const std::string& id) const { return stats_.base() + "/img/" + id; }
