@@ -2,6 +2,7 @@
 // of it: the combat power and the statistics of four game modes.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "text/text.h"
@@ -13,7 +14,10 @@ Text summonerPageUrl(const Text& statsBase, const Text& summonerId);
 struct LabelWrite {
   const char* label;
   Text text;
-  friend bool operator==(const LabelWrite&, const LabelWrite&) = default;
+  // Labels compare by name, not by where their literal lies.
+  friend bool operator==(const LabelWrite& a, const LabelWrite& b) {
+    return std::string_view(a.label) == std::string_view(b.label) && a.text == b.text;
+  }
 };
 
 // The captions the page gives, in the order they are written: the combat
