@@ -1,5 +1,6 @@
 #include "text/markers.h"
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -38,6 +39,13 @@ Text element(std::string_view found, const Text& prefix, const Text& suffix, con
   return Text(std::move(joined));
 }
 
+bool holdsAnyOf(const TextArray& array, std::initializer_list<const Text*> texts) {
+  for (const Text& element : array.items())
+    for (const Text* t : texts)
+      if (&element == t) return true;
+  return false;
+}
+
 }  // namespace
 
 Text Text_Between(const Text& text, const Text& left, const Text& right, std::int64_t start,
@@ -58,9 +66,12 @@ std::int64_t Text_BetweenAll(const Text& text, const Text& left, const Text& rig
                              const Text& suffix, bool keepLeft, bool keepRight,
                              std::int64_t start) {
   static const Text kNothing;
-  // Filled apart from out and moved in at the end, so that text or a marker
-  // may be an element of out itself.
-  TextArray found;
+  // When text or a marker is an element of out, emptying out first would
+  // destroy it: then the elements are gathered apart and moved in at the end.
+  const bool argumentInOut = holdsAnyOf(out, {&text, &left, &right, &prefix, &suffix});
+  TextArray gathered;
+  TextArray& found = argumentInOut ? gathered : out;
+  TextArray_Clear(found);
   const CaseMode mode = caseSensitive ? CaseMode::Exact : CaseMode::IgnoreAsciiCase;
   const NeedleSearch leftSearch(left.view(), mode);
   const NeedleSearch rightSearch(right.view(), mode);
@@ -82,6 +93,6 @@ std::int64_t Text_BetweenAll(const Text& text, const Text& left, const Text& rig
         element(m, prefix, suffix, keepLeft ? left : kNothing, keepRight ? right : kNothing));
     pos = g;
   }
-  out = std::move(found);
+  if (argumentInOut) out = std::move(gathered);
   return TextArray_Count(out);
 }
