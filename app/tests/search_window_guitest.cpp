@@ -242,11 +242,17 @@ TEST_F(SearchWindowTest, F2EditsTheLineLabelInColumnZero) {
   EXPECT_EQ(List_GetCell(rows, 1, 2), Text());
 }
 
-TEST_F(SearchWindowTest, EscClosesTheWindow) {
-  QWidget* window = SearchWindow.widget();
-  QTest::keyClick(widget<QLineEdit>("编辑框1"), Qt::Key_Escape);
-  EXPECT_EQ(SearchWindow.widget(), nullptr);
-  EXPECT_FALSE(window->isVisible());
+TEST_F(SearchWindowTest, EscClosesTheWindowFromEveryControl) {
+  for (const char* name : {"编辑框1", "按钮1", "超级列表框1"}) {
+    if (SearchWindow.widget() == nullptr) Window_Open(SearchWindow);
+    QWidget* window = SearchWindow.widget();
+    QWidget* focused = control(name).widget();
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key_Escape);
+    EXPECT_EQ(SearchWindow.widget(), nullptr) << name;
+    EXPECT_FALSE(window->isVisible()) << name;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 }
 
 // The whole program: Esc in SearchWindow ends the event loop and OnShutdown
