@@ -112,9 +112,12 @@ class Search {
       __builtin_cpu_init();  // searches may run before static constructors
       return __builtin_cpu_supports("avx2") != 0;
     }();
-    if (hasAvx2 && scanAvx2(p, found)) return found;
-#endif
-#if defined(__SSE2__)
+    if (hasAvx2) {
+      if (scanAvx2(p, found)) return found;
+    } else if (scanSse2(p, found)) {
+      return found;
+    }
+#elif defined(__SSE2__)
     if (scanSse2(p, found)) return found;
 #endif
     for (; p <= lastCandidate_; ++p) {
@@ -192,6 +195,19 @@ class Search {
       auto mask =
           static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_and_si256(matchA, matchB)));
       if (mask != 0 && acceptFirstOf(mask, p, found)) return true;
+    }
+    // One more step of sixteen with the low halves, rather than setting up
+    // the SSE2 constants anew.
+    if (p + 15 <= lastCandidate_) {
+      __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t_ + p + first_.offset));
+      __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t_ + p + second_.offset));
+      __m128i matchA = _mm_or_si128(_mm_cmpeq_epi8(a, _mm256_castsi256_si128(firstLower)),
+                                    _mm_cmpeq_epi8(a, _mm256_castsi256_si128(firstUpper)));
+      __m128i matchB = _mm_or_si128(_mm_cmpeq_epi8(b, _mm256_castsi256_si128(secondLower)),
+                                    _mm_cmpeq_epi8(b, _mm256_castsi256_si128(secondUpper)));
+      auto mask = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_and_si128(matchA, matchB)));
+      if (mask != 0 && acceptFirstOf(mask, p, found)) return true;
+      p += 16;
     }
     return false;
   }
