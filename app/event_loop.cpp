@@ -9,19 +9,21 @@ namespace {
 
 int liveWindows = 0;
 QPointer<QEventLoop> mainLoop;
+QPointer<QWidget> owner;  // never shown; made on first use
 
 }  // namespace
 
 QWidget* EventLoop_Owner() {
-  // Never shown; it lives as long as the program's GUI layer.
-  static QPointer<QWidget> owner;
   if (owner.isNull()) {
     owner = new QWidget(nullptr, Qt::Tool);
     owner->setObjectName("pellumar_owner");
     owner->setAttribute(Qt::WA_DontShowOnScreen);
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, owner.data(), &QObject::deleteLater);
   }
   return owner.data();
+}
+
+void EventLoop_ReleaseOwner() {
+  delete owner.data();
 }
 
 void EventLoop_Run() {

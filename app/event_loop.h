@@ -6,6 +6,8 @@
 // The invisible window that owns every window opened in dialog mode.
 class QWidget;
 QWidget* EventLoop_Owner();
+// Destroys the owner, before the GUI layer itself goes.
+void EventLoop_ReleaseOwner();
 
 // Serves events until no window of the program exists (returns at once when
 // none exists), then lets the destroyed windows go.

@@ -62,5 +62,6 @@ int Program_Run(int argc, char** argv) {
   EventLoop_Run();
   // 7.
   runEndRoutine();
+  if (ownApplication) EventLoop_ReleaseOwner();
   return 0;
 }
