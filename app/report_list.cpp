@@ -104,10 +104,10 @@ Qt::ItemFlags ReportListModel::flags(const QModelIndex& index) const {
 }
 
 void ReportListModel::clear() {
-  if (lines_.empty()) return;
+  if (cells_.empty()) return;
   beginResetModel();
-  lines_.clear();
-  lines_.shrink_to_fit();
+  cells_.clear();
+  cells_.shrink_to_fit();
   shownLines_ = 0;
   changedCells_ = false;
   endResetModel();
@@ -127,7 +127,7 @@ void ReportListModel::updateViews() {
     emit dataChanged(index(0, 0), index(shownBefore - 1, columnCount() - 1),
                      {Qt::DisplayRole, Qt::EditRole});
   }
-  int lines = static_cast<int>(lines_.size());
+  int lines = static_cast<int>(lineCount());
   if (lines > shownBefore) {
     beginInsertRows({}, shownBefore, lines - 1);
     shownLines_ = lines;
@@ -136,9 +136,9 @@ void ReportListModel::updateViews() {
 }
 
 std::int64_t ReportListModel::appendLine() {
-  if (lines_.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) return -1;
-  int row = static_cast<int>(lines_.size());
-  lines_.emplace_back(columns_.size());
+  if (lineCount() >= std::numeric_limits<int>::max() || columns_.empty()) return -1;
+  int row = static_cast<int>(lineCount());
+  cells_.resize(cells_.size() + columns_.size());
   scheduleUpdate();
   return row;
 }
@@ -150,14 +150,14 @@ bool ReportListModel::inRange(std::int64_t line, std::int64_t column) const {
 
 void ReportListModel::setCell(std::int64_t line, std::int64_t column, const Text& t) {
   if (!inRange(line, column)) return;
-  lines_[std::size_t(line)][std::size_t(column)] = t;
+  cells_[cellIndex(line, column)] = t;
   if (line < shownLines_) changedCells_ = true;
   scheduleUpdate();
 }
 
 const Text& ReportListModel::cell(std::int64_t line, std::int64_t column) const {
   if (!inRange(line, column)) return emptyText();
-  return lines_[std::size_t(line)][std::size_t(column)];
+  return cells_[cellIndex(line, column)];
 }
 
 ReportListView::ReportListView(QWidget* parent, std::span<const ListColumnSpec> columns)

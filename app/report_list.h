@@ -46,16 +46,22 @@ class ReportListModel : public QAbstractTableModel {
   // Out-of-range lines and columns are ignored / give the empty Text.
   void setCell(std::int64_t line, std::int64_t column, const Text& t);
   const Text& cell(std::int64_t line, std::int64_t column) const;
-  std::int64_t lineCount() const { return static_cast<std::int64_t>(lines_.size()); }
+  std::int64_t lineCount() const {
+    return columns_.empty() ? 0 : static_cast<std::int64_t>(cells_.size() / columns_.size());
+  }
 
  private:
   bool inRange(std::int64_t line, std::int64_t column) const;
   void scheduleUpdate();
   void updateViews();
 
+  std::size_t cellIndex(std::int64_t line, std::int64_t column) const {
+    return static_cast<std::size_t>(line) * columns_.size() + static_cast<std::size_t>(column);
+  }
+
   std::span<const ListColumnSpec> columns_;
-  std::vector<std::vector<Text>> lines_;
-  int shownLines_ = 0;         // the lines the views know of, the first of lines_
+  std::vector<Text> cells_;    // line by line, columns_.size() cells each
+  int shownLines_ = 0;         // the lines the views know of, the first of the lines
   bool changedCells_ = false;  // a cell of a shown line changed since the last notice
   bool updateScheduled_ = false;
 };
