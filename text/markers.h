@@ -18,5 +18,4 @@ Text Text_Between(const Text& text, const Text& left, const Text& right, std::in
 std::int64_t Text_BetweenAll(const Text& text, const Text& left, const Text& right, TextArray& out,
                              bool caseSensitive = false, std::int64_t limit = 0,
                              const Text& prefix = Text(), const Text& suffix = Text(),
-                             bool keepLeft = false, bool keepRight = false,
-                             std::int64_t start = 0);
+                             bool keepLeft = false, bool keepRight = false, std::int64_t start = 0);
