@@ -29,11 +29,11 @@ struct FontSpec {
 inline constexpr FontSpec kDefaultGuiFont{};
 
 struct ControlSpec {
-  const char* name;             // layout name, also the widget's objectName
+  const char* name;  // layout name, also the widget's objectName
   ControlKind kind;
-  const char* parent;           // layout name of the parent control; nullptr: the window
-  int left, top, width, height; // in the parent's client area
-  const char* startText;        // caption, content, or the tab control's one page title
+  const char* parent;            // layout name of the parent control; nullptr: the window
+  int left, top, width, height;  // in the parent's client area
+  const char* startText;         // caption, content, or the tab control's one page title
   Border border;
   FontSpec font;
   Align align;
@@ -50,6 +50,6 @@ struct ListColumnSpec {
 struct WindowSpec {
   const char* title;
   int outerWidth, outerHeight;
-  std::span<const ControlSpec> controls;      // creation order
+  std::span<const ControlSpec> controls;        // creation order
   std::span<const ListColumnSpec> listColumns;  // of the window's report list, if any
 };
