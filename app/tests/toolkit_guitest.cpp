@@ -231,6 +231,35 @@ TEST_F(ToolkitTest, PictureBoxStretchesAndPlaysFrames) {
   EXPECT_FALSE(box->hasPicture());
 }
 
+// A label draws one line, vertically centred and cut at its edges: a caption
+// with a line break or far too long still leaves the rows above and below
+// the one line empty.
+TEST_F(ToolkitTest, LabelDrawsOneCentredLine) {
+  Window_Open(main_);
+  Control label = main_.control("标签1");  // 120 x 24, 14 px bold, single border
+  Control_SetText(label, "第一行\n第二行很长很长很长很长很长很长很长很长很长"_gbk);
+  QImage drawn = label.widget()->grab().toImage();
+  const QColor face(240, 240, 240);
+  int inkRows = 0;
+  for (int y = 1; y < drawn.height() - 1; ++y) {
+    bool ink = false;
+    for (int x = 1; x < drawn.width() - 1; ++x) ink = ink || drawn.pixelColor(x, y) != face;
+    if (ink) {
+      ++inkRows;
+      EXPECT_GE(y, 2) << "text touches the top";
+      EXPECT_LE(y, drawn.height() - 3) << "text touches the bottom";
+    }
+  }
+  EXPECT_GT(inkRows, 6);
+  EXPECT_LE(inkRows, 16);
+  // Cut off at the right edge rather than wrapped or shortened.
+  bool inkAtRightEdge = false;
+  for (int y = 1; y < drawn.height() - 1; ++y) {
+    inkAtRightEdge = inkAtRightEdge || drawn.pixelColor(drawn.width() - 3, y) != face;
+  }
+  EXPECT_TRUE(inkAtRightEdge);
+}
+
 ByteSet pictureFile(const char* name) {
   const char* root = std::getenv("PELLUMAR_SOURCE_DIR");
   std::string path = std::string(root ? root : ".") + "/app/picture/tests/data/" + name;
