@@ -27,6 +27,14 @@ class Text {
     if (auto zero = bytes_.find('\0'); zero != std::string::npos) bytes_.resize(zero);
   }
 
+  // The bytes [pos, pos + n) of whole, clipped to it. A piece of a Text holds
+  // no zero byte, so no scan for one is needed.
+  static Text pieceOf(const Text& whole, std::size_t pos, std::size_t n) {
+    Text piece;
+    if (pos < whole.bytes_.size()) piece.bytes_.assign(whole.bytes_, pos, n);
+    return piece;
+  }
+
   std::string_view view() const { return bytes_; }
   const std::string& bytes() const { return bytes_; }
   const char* c_str() const { return bytes_.c_str(); }

@@ -9,28 +9,28 @@
 
 namespace {
 
-// The bytes [from, from + n) of s clipped to s; n <= 0 gives nothing.
-std::string_view clippedRange(std::string_view s, std::int64_t from, std::int64_t n) {
-  const auto length = static_cast<std::int64_t>(s.size());
-  if (n <= 0 || from < 0 || from >= length) return {};
-  return s.substr(static_cast<std::size_t>(from),
-                  static_cast<std::size_t>(std::min(n, length - from)));
+// The bytes [from, from + n) of t clipped to t; n <= 0 gives nothing.
+Text clippedPiece(const Text& t, std::int64_t from, std::int64_t n) {
+  const std::int64_t length = t.size();
+  if (n <= 0 || from < 0 || from >= length) return Text();
+  return Text::pieceOf(t, static_cast<std::size_t>(from),
+                       static_cast<std::size_t>(std::min(n, length - from)));
 }
 
 }  // namespace
 
 Text Text_Left(const Text& t, std::int64_t n) {
-  return Text(clippedRange(t.view(), 0, n));
+  return clippedPiece(t, 0, n);
 }
 
 Text Text_Right(const Text& t, std::int64_t n) {
   if (n <= 0) return Text();
-  return Text(clippedRange(t.view(), std::max<std::int64_t>(0, t.size() - n), n));
+  return clippedPiece(t, std::max<std::int64_t>(0, t.size() - n), n);
 }
 
 Text Text_Mid(const Text& t, std::int64_t start, std::int64_t n) {
   if (start < 1) return Text();
-  return Text(clippedRange(t.view(), start - 1, n));
+  return clippedPiece(t, start - 1, n);
 }
 
 Text Text_FromCode(int c) {
@@ -60,7 +60,8 @@ ByteSet Text_ToBytes(const Text& t) {
 }
 
 ByteSet Bytes_Left(const ByteSet& b, std::int64_t n) {
-  return ByteSet(clippedRange(b.view(), 0, n));
+  if (n <= 0) return ByteSet();
+  return ByteSet(b.view().substr(0, static_cast<std::size_t>(std::min(n, b.size()))));
 }
 
 ByteSet Bytes_Blank(std::int64_t n) {

@@ -72,7 +72,9 @@ std::string_view trimSpaces(std::string_view s) {
 }  // namespace space_trim
 
 Text Text_Trim(const Text& t) {
-  return Text(space_trim::trimSpaces(t.view()));
+  const std::string_view kept = space_trim::trimSpaces(t.view());
+  if (kept.empty()) return Text();
+  return Text::pieceOf(t, static_cast<std::size_t>(kept.data() - t.view().data()), kept.size());
 }
 
 Text Text_RemoveSpaces(const Text& t) {
