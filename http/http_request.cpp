@@ -45,6 +45,13 @@ std::uint32_t flagsFor(const Text& url, bool cookiesGiven, bool noRedirect) {
   return flags;
 }
 
+// The request URL as a header value. A URL built from page data (a page id
+// cut from a search page) may hold CR or LF; written raw, they would end the
+// Referer line and start header lines of the page's choosing.
+Text refererValue(const Text& url) {
+  return Text_Replace(Text_Replace(url, Text("\r"), Text("%0D")), Text("\n"), Text("%0A"));
+}
+
 // Adds the lines every request carries unless the caller wrote them.
 Text withStandardHeaders(Text headers, const Text& url, const Text* cookies) {
   auto appendLine = [&headers](const char* name, const Text& value) {
@@ -52,9 +59,9 @@ Text withStandardHeaders(Text headers, const Text& url, const Text* cookies) {
   };
   if (Text_Find(headers, Text("Referer:")) == -1) {
     if (headers.empty())
-      headers = Text_Concat(Text("Referer: "), url);
+      headers = Text_Concat(Text("Referer: "), refererValue(url));
     else
-      appendLine("Referer: ", url);
+      appendLine("Referer: ", refererValue(url));
   }
   if (Text_Find(headers, Text("Accept:")) == -1) appendLine("Accept: ", Text("*/*"));
   if (Text_Find(headers, Text("Accept-Language:")) == -1)

@@ -40,6 +40,21 @@ TEST(HttpRequest, TheToolsOwnCallSendsExactlyTheFourLines) {
                                       "\r\n" + kFourLines + "\r\n\r\n");
 }
 
+// A page id cut from a hostile search page ends up in the URL: its CR LF must
+// not start header lines of the page's choosing.
+TEST(HttpRequest, LineBreaksInTheUrlStartNoHeaderLine) {
+  RawServer server([](const std::string&) { return okWith("page"); });
+  const std::string url = server.url("/db/summoner/1\r\nX-Injected: 1\r\n.html");
+  EXPECT_EQ(Http_Request(Text(url)), ByteSet("page"));
+  ASSERT_EQ(server.requests().size(), 1u);
+  const std::string request = server.requests()[0];
+  EXPECT_EQ(request.find("\r\nX-Injected"), std::string::npos) << request;
+  EXPECT_NE(request.find("\r\nReferer: " +
+                         server.url("/db/summoner/1%0D%0AX-Injected: 1%0D%0A.html") + "\r\n"),
+            std::string::npos)
+      << request;
+}
+
 TEST(HttpRequest, ExtraHeadersAndBodyArguments) {
   struct Case {
     const char* name;
