@@ -1,10 +1,8 @@
 // Control_SetPicture: the picture box shows what the picture decoder makes
 // of the bytes, or no picture at all.
+#include "app/picture/picture_decoder.h"
 #include "app/picture_box.h"
 #include "app/toolkit.h"
-
-#if PELLUMAR_HAVE_PICTURE
-#include "app/picture/picture_decoder.h"
 
 void Control_SetPicture(Control pictureBox, const ByteSet& bytes) {
   auto* box = qobject_cast<PictureBox*>(pictureBox.widget());
@@ -21,9 +19,3 @@ void Control_SetPicture(Control pictureBox, const ByteSet& bytes) {
   }
   box->setFrames(std::move(frames), picture.loopCount);
 }
-#else
-// Until the decoders are part of the build, no bytes make a picture.
-void Control_SetPicture(Control pictureBox, const ByteSet&) {
-  if (auto* box = qobject_cast<PictureBox*>(pictureBox.widget())) box->clearPicture();
-}
-#endif
