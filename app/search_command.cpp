@@ -5,47 +5,14 @@
 #include "app/search_command.h"
 
 #include "app/program.h"
+#include "app/search_row.h"
 #include "app/search_window.h"
 #include "app/site_addresses.h"
 #include "http/http_request.h"
 #include "text/codec.h"
 #include "text/literal.h"
 #include "text/markers.h"
-#include "text/text_ops.h"
 #include "text/url_encode.h"
-
-namespace {
-
-// The end of an opening link tag whose address ends in .html: each link text
-// of a row runs from here to the next "</a>".
-const Text& linkMarker() {
-  static const Text marker(".html\">");
-  return marker;
-}
-
-const Text& sourceMarker() {
-  static const Text marker("src=\"");
-  return marker;
-}
-
-// Columns 1 to 5 of a line from the link texts of its row; rows with other
-// than five or six link texts keep only column 0.
-void fillLineFromLinks(Control list, std::int64_t line, const TextArray& linkTexts) {
-  std::int64_t k = TextArray_Count(linkTexts);
-  if (k != 5 && k != 6) return;
-  List_SetCell(list, line, 5, Text_Between(TextArray_At(linkTexts, 1), sourceMarker(), Text("\"")));
-  List_SetCell(list, line, 1, TextArray_At(linkTexts, 2));
-  List_SetCell(list, line, 2, TextArray_At(linkTexts, 3));
-  if (k == 5) {
-    List_SetCell(list, line, 3, "无段位"_gbk);
-    List_SetCell(list, line, 4, TextArray_At(linkTexts, 4));
-  } else {
-    List_SetCell(list, line, 3, Text_Replace(TextArray_At(linkTexts, 4), Text("&nbsp;"), Text()));
-    List_SetCell(list, line, 4, TextArray_At(linkTexts, 5));
-  }
-}
-
-}  // namespace
 
 void OnQueryClicked() {
   TextArray linkTexts;
@@ -65,10 +32,9 @@ void OnQueryClicked() {
   std::int64_t n = TextArray_Count(g_ResultRows);
   for (std::int64_t i = 1; i <= n; ++i) {
     std::int64_t line = List_AppendLine(list);
-    const Text& row = TextArray_At(g_ResultRows, i);
-    Text id = Text_Between(row, Text("summoner/"), Text(".html"));
-    Text_BetweenAll(row, linkMarker(), Text("</a>"), linkTexts);
-    List_SetCell(list, line, 0, id);
-    fillLineFromLinks(list, line, linkTexts);
+    const SearchLine cells = SearchRow_ToLine(TextArray_At(g_ResultRows, i), linkTexts);
+    List_SetCell(list, line, 0, cells.columns[0]);
+    if (!cells.linksFound) continue;
+    for (int column : {5, 1, 2, 3, 4}) List_SetCell(list, line, column, cells.columns[column]);
   }
 }
