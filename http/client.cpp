@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <charconv>
 #include <cstring>
 
 #include "http/curl_share.h"
 #include "http/response_headers.h"
+#include "http/url_escape.h"
 
 namespace inet {
 namespace {
@@ -40,25 +42,10 @@ bool isValidHost(std::string_view host) {
   return !host.empty() && allOf(host, isHostByte);
 }
 
-// Percent-encodes what may not appear raw in a request target (controls,
-// space, bytes from 0x7F on and a few unsafe marks); an existing %XX stays.
+// The request target: a leading slash, and what may not appear raw
+// percent-encoded.
 std::string encodedObject(std::string_view object) {
-  static constexpr std::string_view kUnsafe = " \"<>\\^`{|}";
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(object.size() + 1);
-  if (!object.starts_with('/')) out.push_back('/');
-  for (char ch : object) {
-    auto c = static_cast<unsigned char>(ch);
-    if (c <= 0x20 || c >= 0x7F || kUnsafe.find(ch) != std::string_view::npos) {
-      out.push_back('%');
-      out.push_back(kHex[c >> 4]);
-      out.push_back(kHex[c & 0xF]);
-    } else {
-      out.push_back(ch);
-    }
-  }
-  return out;
+  return (object.starts_with('/') ? "" : "/") + percentEncodeUnsafe(object);
 }
 
 // The proxy that serves plain http in a list such as "http=host:port".
@@ -368,6 +355,16 @@ QueryStatus Request::query(QueryInfo what, char* buffer, std::uint32_t& length) 
   std::optional<std::string> value = headers.value("Content-Length");
   if (!value) return QueryStatus::NotFound;
   return copyOut(*value, buffer, length);
+}
+
+std::optional<std::int64_t> Request::contentLength() const {
+  char value[32];
+  std::uint32_t length = sizeof value;
+  if (query(QueryInfo::ContentLength, value, length) != QueryStatus::Ok) return std::nullopt;
+  std::int64_t n = 0;
+  auto [end, error] = std::from_chars(value, value + length, n);
+  if (error != std::errc() || end != value + length || n < 0) return std::nullopt;
+  return n;
 }
 
 }  // namespace inet

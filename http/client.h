@@ -19,6 +19,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -123,6 +124,10 @@ class Request {
   // buffer's size; on success it is the answer's length without the zero,
   // on InsufficientBuffer the size needed including the zero.
   [[nodiscard]] QueryStatus query(QueryInfo what, char* buffer, std::uint32_t& length) const;
+
+  // The answer's Content-Length as a whole number of bytes, when it has a
+  // well-formed one.
+  std::optional<std::int64_t> contentLength() const;
 
   struct Transfer;  // the libcurl state of one exchange
 

@@ -1,7 +1,6 @@
 #include "http/download.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,17 +23,6 @@ const inet::Session& downloadSession() {
   return session;
 }
 
-std::optional<std::int64_t> contentLengthOf(const inet::Request& request) {
-  char value[32];
-  std::uint32_t length = sizeof value;
-  if (request.query(inet::QueryInfo::ContentLength, value, length) != inet::QueryStatus::Ok)
-    return std::nullopt;
-  std::int64_t n = 0;
-  auto [end, error] = std::from_chars(value, value + length, n);
-  if (error != std::errc() || end != value + length || n <= 0) return std::nullopt;
-  return n;
-}
-
 }  // namespace
 
 ByteSet Download_Bytes(const Text& url) {
@@ -49,7 +37,9 @@ ByteSet Download_Bytes(const Text& url) {
   inet::Request request(connection, "GET", u.object, "HTTP/1.0", flags, {"*/*"});
   if (request.send("Accept: */*\r\n\r\n", "") != inet::SendStatus::Ok) return ByteSet();
 
-  std::optional<std::int64_t> declared = contentLengthOf(request);
+  // No length, or one of 0 or less: chunks of a fixed size.
+  std::optional<std::int64_t> declared = request.contentLength();
+  if (declared && *declared <= 0) declared.reset();
   const std::uint32_t chunkSize =
       declared ? static_cast<std::uint32_t>(std::min<std::int64_t>(*declared + 1, kMaxChunk))
                : kChunkWithoutLength;

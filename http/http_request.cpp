@@ -1,7 +1,6 @@
 #include "http/http_request.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -72,20 +71,9 @@ Text withStandardHeaders(Text headers, const Text& url, const Text* cookies) {
   return headers;
 }
 
-std::optional<std::int64_t> contentLengthOf(const inet::Request& request) {
-  char value[32];
-  std::uint32_t length = sizeof value;
-  if (request.query(inet::QueryInfo::ContentLength, value, length) != inet::QueryStatus::Ok)
-    return std::nullopt;
-  std::int64_t n = 0;
-  auto [end, error] = std::from_chars(value, value + length, n);
-  if (error != std::errc() || end != value + length || n < 0) return std::nullopt;
-  return n;
-}
-
 ByteSet readBody(inet::Request& request) {
   ByteSet body;
-  if (auto declared = contentLengthOf(request))
+  if (auto declared = request.contentLength())
     body.reserve(static_cast<std::size_t>(std::min(*declared, kMaxReservation)));
   char chunk[kReadChunk];
   std::uint32_t count = 0;

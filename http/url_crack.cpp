@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "http/curl_share.h"
+#include "http/url_escape.h"
 
 namespace {
 
@@ -25,26 +26,6 @@ bool hasScheme(std::string_view url) {
     if (!std::isalnum(static_cast<unsigned char>(c)) && c != '+' && c != '-' && c != '.')
       return false;
   return true;
-}
-
-// Percent-encodes control bytes, space, bytes from 0x7F on and marks that
-// may not appear raw; an existing %XX stays as it is.
-std::string encodedUnsafe(std::string_view url) {
-  static constexpr std::string_view kUnsafe = " \"<>\\^`{|}";
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(url.size());
-  for (char ch : url) {
-    auto c = static_cast<unsigned char>(ch);
-    if (c <= 0x20 || c >= 0x7F || kUnsafe.find(ch) != std::string_view::npos) {
-      out.push_back('%');
-      out.push_back(kHex[c >> 4]);
-      out.push_back(kHex[c & 0xF]);
-    } else {
-      out.push_back(ch);
-    }
-  }
-  return out;
 }
 
 std::optional<std::string> part(CURLU* u, CURLUPart which, unsigned int flags = 0) {
@@ -71,7 +52,7 @@ const char* to_string(CrackStatus s) {
 
 CrackResult crackUrl(std::string_view url) {
   inet::detail::cookieShare();  // initialises libcurl once
-  std::string canonical = encodedUnsafe(url);
+  std::string canonical = percentEncodeUnsafe(url);
   if (!hasScheme(canonical)) canonical.insert(0, "http://");
 
   CrackResult result;
