@@ -11,6 +11,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace code_page {
@@ -225,6 +226,195 @@ Status EncodeGbk(std::u16string& units, Compose compose, std::string& out) {
   return EncodeGbkUnits(units, out);
 }
 
+// --- UTF-8 straight to code page 936 ------------------------------------
+
+// Pieces of 16 KB keep the scratch units at 32 KB.
+constexpr std::size_t kPieceBytes = std::size_t{1} << 14;
+
+ConverterPtr OpenUtf8Converter() {
+  UErrorCode error = U_ZERO_ERROR;
+  ConverterPtr converter(ucnv_open("UTF-8", &error));
+  if (U_FAILURE(error)) return nullptr;
+  return converter;
+}
+
+UConverter* Utf8Converter() {
+  thread_local ConverterPtr converter = OpenUtf8Converter();
+  return converter.get();
+}
+
+// The BMP code point of the two- or three-byte sequence that starts at
+// bytes[i], read as if it were well formed; 0 for anything else. Misreading a
+// malformed sequence (which decodes to U+FFFD) only ever sends a piece down
+// the slower exact path.
+char32_t BmpCodePointAt(std::string_view bytes, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+  const unsigned char lead = byte(i);
+  if (lead >= 0xC0 && lead < 0xE0 && i + 1 < bytes.size()) {
+    return char32_t{lead & 0x1Fu} << 6 | (byte(i + 1) & 0x3Fu);
+  }
+  if (lead >= 0xE0 && lead < 0xF0 && i + 2 < bytes.size()) {
+    return char32_t{lead & 0x0Fu} << 12 | char32_t{byte(i + 1) & 0x3Fu} << 6 |
+           (byte(i + 2) & 0x3Fu);
+  }
+  return 0;
+}
+
+bool StartsWithMark(std::string_view bytes, std::size_t i) {
+  const char32_t c = BmpCodePointAt(bytes, i);
+  return c >= 0x300 && EncodeRewrite::Instance().IsMark(static_cast<char16_t>(c));
+}
+
+enum class PieceKind {
+  ascii,    // copied as it is
+  direct,   // no mark and no forced character: ICU converts the bytes directly
+  rewrite,  // decoded, rewritten and encoded
+};
+
+PieceKind KindOf(std::string_view piece) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080;
+  const EncodeRewrite& rewrite = EncodeRewrite::Instance();
+  bool ascii = true;
+  std::size_t i = 0;
+  while (i < piece.size()) {
+    std::uint64_t eight;
+    if (i + 8 <= piece.size() && (std::memcpy(&eight, piece.data() + i, 8), !(eight & kHighBits))) {
+      i += 8;
+      continue;
+    }
+    if (static_cast<unsigned char>(piece[i]) >= 0x80) {
+      ascii = false;
+      const char32_t c = BmpCodePointAt(piece, i);
+      if (rewrite.NeedsAttention(static_cast<char16_t>(c), Compose::baseWithMark)) {
+        return PieceKind::rewrite;
+      }
+    }
+    ++i;
+  }
+  return ascii ? PieceKind::ascii : PieceKind::direct;
+}
+
+// Output written at out[written...], growing out where the room runs short.
+// The room asked for is the length of the UTF-8 input, which the 936 output
+// never exceeds: one or two bytes for a BMP character of two or three UTF-8
+// bytes, one '?' for four bytes or for each ill-formed subpart, and one
+// character for a base and its mark.
+class Output {
+ public:
+  Output(std::string& out, std::size_t room) : out_(out), written_(out.size()) {
+    out_.resize(written_ + room);
+  }
+  ~Output() { out_.resize(written_); }
+
+  void Append(std::string_view ascii) {
+    Ensure(ascii.size());
+    std::memcpy(out_.data() + written_, ascii.data(), ascii.size());
+    written_ += ascii.size();
+  }
+
+  Status Convert(std::string_view utf8) {
+    for (;;) {
+      Ensure(utf8.size());
+      char* target = out_.data() + written_;
+      const char* source = utf8.data();
+      UErrorCode error = U_ZERO_ERROR;
+      ucnv_convertEx(GbkConverter(), Utf8Converter(), &target, out_.data() + out_.size(), &source,
+                     utf8.data() + utf8.size(), nullptr, nullptr, nullptr, nullptr, true, true,
+                     &error);
+      if (error == U_BUFFER_OVERFLOW_ERROR) {
+        Grow(utf8.size());
+        continue;
+      }
+      if (U_FAILURE(error)) return Status::conversionFailed;
+      written_ = static_cast<std::size_t>(target - out_.data());
+      return Status::ok;
+    }
+  }
+
+  Status Encode(std::u16string_view units) {
+    for (;;) {
+      Ensure(units.size());
+      UConverter* converter = GbkConverter();
+      ucnv_resetFromUnicode(converter);
+      char* target = out_.data() + written_;
+      const UChar* source = units.data();
+      UErrorCode error = U_ZERO_ERROR;
+      ucnv_fromUnicode(converter, &target, out_.data() + out_.size(), &source,
+                       units.data() + units.size(), nullptr, true, &error);
+      if (error == U_BUFFER_OVERFLOW_ERROR) {
+        Grow(units.size());
+        continue;
+      }
+      if (U_FAILURE(error)) return Status::conversionFailed;
+      written_ = static_cast<std::size_t>(target - out_.data());
+      return Status::ok;
+    }
+  }
+
+ private:
+  void Ensure(std::size_t n) {
+    if (out_.size() - written_ < n) out_.resize(written_ + n);
+  }
+  void Grow(std::size_t n) { out_.resize(out_.size() + 2 * n + 16); }
+
+  std::string& out_;
+  std::size_t written_;
+};
+
+// A piece that needs rewriting, after the code point held back from the
+// piece before (units holds it, or nothing). When a mark follows the piece,
+// its last code point is held back in units as the base for that mark;
+// Rewrite, starting after the held-back units, then sees them exactly as it
+// would in the whole text.
+Status ConvertWithRewrite(std::string_view piece, bool markFollows, std::u16string& units,
+                          Output& output) {
+  const std::size_t held = units.size();
+  units.resize(held + piece.size());  // at most one unit per byte
+  UErrorCode error = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strFromUTF8WithSub(units.data() + held, static_cast<int32_t>(piece.size()), &length,
+                       piece.data(), static_cast<int32_t>(piece.size()), 0xFFFD, nullptr, &error);
+  if (U_FAILURE(error)) return Status::conversionFailed;
+  units.resize(held + static_cast<std::size_t>(length));
+  if (Status s = Rewrite(units, held, Compose::baseWithMark); s != Status::ok) return s;
+
+  std::size_t hold = 0;
+  if (markFollows && !units.empty()) {
+    const std::size_t n = units.size();
+    hold = n >= 2 && U16_IS_TRAIL(units[n - 1]) && U16_IS_LEAD(units[n - 2]) ? 2 : 1;
+  }
+  const std::size_t encoded = units.size() - hold;
+  if (Status s = output.Encode(std::u16string_view(units).substr(0, encoded)); s != Status::ok) {
+    return s;
+  }
+  units.erase(0, encoded);
+  return Status::ok;
+}
+
+Status Utf8ToGbkInPieces(std::string_view utf8, std::string& out, std::size_t pieceBytes) {
+  pieceBytes = std::clamp<std::size_t>(pieceBytes, 4, kMaxChunk);
+  if (GbkConverter() == nullptr || Utf8Converter() == nullptr ||
+      EncodeRewrite::Instance().Nfc() == nullptr) {
+    return Status::converterUnavailable;
+  }
+  Output output(out, utf8.size());
+  std::u16string units;  // scratch of ConvertWithRewrite
+  while (!utf8.empty()) {
+    const std::size_t take =
+        utf8.size() <= pieceBytes ? utf8.size() : SafeUtf8Split(utf8, pieceBytes);
+    const std::string_view piece = utf8.substr(0, take);
+    const bool markFollows = take < utf8.size() && StartsWithMark(utf8, take);
+    const PieceKind kind = units.empty() && !markFollows ? KindOf(piece) : PieceKind::rewrite;
+    Status status = Status::ok;
+    if (kind == PieceKind::ascii) output.Append(piece);
+    if (kind == PieceKind::direct) status = output.Convert(piece);
+    if (kind == PieceKind::rewrite) status = ConvertWithRewrite(piece, markFollows, units, output);
+    if (status != Status::ok) return status;
+    utf8.remove_prefix(take);
+  }
+  return Status::ok;
+}
+
 bool IsGbk(int codePage) {
   return codePage == kGbk || codePage == kAnsi;
 }
@@ -252,7 +442,18 @@ Status DecodeUtf8(std::string_view bytes, std::u16string& out, std::size_t chunk
   return Status::ok;
 }
 
+Status Utf8ToGbk(std::string_view utf8, std::string& out, std::size_t pieceBytes) {
+  const std::size_t before = out.size();
+  const Status status = Utf8ToGbkInPieces(utf8, out, pieceBytes);
+  if (status != Status::ok) out.resize(before);
+  return status;
+}
+
 }  // namespace detail
+
+Status Utf8ToGbk(std::string_view utf8, std::string& out) {
+  return detail::Utf8ToGbk(utf8, out, kPieceBytes);
+}
 
 Status DecodeInto(int codePage, std::string_view bytes, std::u16string& out) {
   Status status = Status::unsupportedCodePage;

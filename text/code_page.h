@@ -52,6 +52,12 @@ EncodeResult Encode(int codePage, std::u16string_view units, Compose compose = C
 [[nodiscard]] Status EncodeInPlace(int codePage, std::u16string& units, Compose compose,
                                    std::string& out);
 
+// UTF-8 bytes to code page 936 with composition, appended to out: the same
+// bytes as DecodeInto(65001) followed by EncodeInPlace(936, baseWithMark),
+// but in pieces of bounded size, so that the scratch memory stays small
+// whatever the length of the input.
+[[nodiscard]] Status Utf8ToGbk(std::string_view utf8, std::string& out);
+
 // Little-endian UTF-16 bytes (two per unit, an odd last byte ignored) and back.
 std::u16string UnitsFromBytes(std::string_view bytes);
 std::string BytesFromUnits(std::u16string_view units);
@@ -61,6 +67,8 @@ namespace detail {
 // the pieces one by one gives the same units as decoding the whole); exposed
 // so that tests can use small pieces.
 Status DecodeUtf8(std::string_view bytes, std::u16string& out, std::size_t chunkBytes);
+// Utf8ToGbk in pieces of about pieceBytes (at least 4).
+Status Utf8ToGbk(std::string_view utf8, std::string& out, std::size_t pieceBytes);
 }  // namespace detail
 
 }  // namespace code_page

@@ -70,19 +70,13 @@ Text Codec_Utf16ToGbk(const ByteSet& w) {
   return Text(std::move(encoded));  // up to the first zero byte
 }
 
-// The two steps of Codec_Utf8ToUtf16 and Codec_Utf16ToGbk, with the UTF-16
-// units in a buffer the thread keeps instead of a fresh ByteSet: pages are
-// large, and making and filling new memory for every page costs more than
-// the conversion. The result is the same.
+// The two steps of Codec_Utf8ToUtf16 and Codec_Utf16ToGbk in one pass with
+// small pieces of scratch memory; the result is the same. Only U+0000 gives
+// a zero byte in code page 936, and the Text ends at its first zero byte, so
+// nothing after the first zero byte of the page is read.
 Text Codec_Utf8ToAnsi(const ByteSet& b) {
-  constexpr std::size_t kKeptUnits = std::size_t{1} << 23;  // 16 MB of units
-  thread_local std::u16string units;
+  const std::string_view page = b.view().substr(0, b.view().find('\0'));
   std::string gbk;
-  if (code_page::DecodeInto(kCodePageUtf8, b.view(), units) != code_page::Status::ok ||
-      code_page::EncodeInPlace(kCodePageGbk, units, code_page::Compose::baseWithMark, gbk) !=
-          code_page::Status::ok) {
-    gbk.clear();
-  }
-  if (units.capacity() > kKeptUnits) std::u16string().swap(units);
-  return Text(std::move(gbk));  // up to the first zero byte
+  if (code_page::Utf8ToGbk(page, gbk) != code_page::Status::ok) gbk.clear();
+  return Text(std::move(gbk));
 }

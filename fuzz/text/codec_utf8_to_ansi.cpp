@@ -1,7 +1,9 @@
-// Codec_Utf8ToAnsi on any bytes: the result is a Text (no zero byte), at most
-// two bytes per input byte, and, where no composition or special-cased
-// character is involved, the same as ICU's direct UTF-8 to windows-936
-// conversion of the bytes before the first zero.
+// Codec_Utf8ToAnsi on any bytes: the result is a Text (no zero byte), never
+// longer than the input, the same as its two steps through UTF-16
+// (Codec_Utf8ToUtf16, then Codec_Utf16ToGbk) and as the conversion in small
+// pieces, and, where no composition or special-cased character is involved,
+// the same as ICU's direct UTF-8 to windows-936 conversion of the bytes
+// before the first zero.
 #include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
@@ -12,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/code_page.h"
 #include "text/codec.h"
 
 namespace {
@@ -68,9 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const Text result = Codec_Utf8ToAnsi(ByteSet(input));
   if (result.view().find('\0') != std::string_view::npos) std::abort();
-  if (result.view().size() > 2 * size) std::abort();
+  if (result.view().size() > size) std::abort();
+  if (result != Codec_Utf16ToGbk(Codec_Utf8ToUtf16(ByteSet(input)))) std::abort();
 
   const std::string_view beforeZero = input.substr(0, input.find('\0'));
+  std::string inPieces;
+  const std::size_t pieceBytes = size == 0 ? 4 : 4 + data[0] % 13;
+  if (code_page::detail::Utf8ToGbk(beforeZero, inPieces, pieceBytes) != code_page::Status::ok ||
+      inPieces != result.view()) {
+    std::abort();
+  }
   if (beforeZero.empty()) {
     if (!result.empty()) std::abort();
   } else if (!NeedsOwnRules(beforeZero)) {

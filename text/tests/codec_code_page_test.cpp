@@ -47,6 +47,49 @@ TEST(CodePageUtf8, DecodingInPiecesGivesTheSameUnits) {
   }
 }
 
+// The one-pass UTF-8 to 936 conversion gives the bytes of the two steps
+// through UTF-16 whatever the piece size: a mark just after a piece end must
+// still compose with the base before it, also an ASCII base and a chain of
+// marks, and ill-formed subparts must not be split.
+TEST(CodePageUtf8ToGbk, PiecesGiveTheBytesOfTheTwoSteps) {
+  struct Case {
+    const char* name;
+    std::string_view utf8;
+  } cases[] = {
+      {"all ascii", "<tr><td>abcdefghijklmnop</td></tr>\r\n\t"},
+      {"only Chinese", "\xE4\xB8\xAD\xE6\x96\x87\xE6\x90\x9C\xE7\xB4\xA2\xE7\xBB\x93\xE6\x9E\x9C"},
+      {"ascii base, mark at a run start", "ab e\xCC\x81 cd o\xCC\x88 x"},
+      {"chain of marks", "u\xCC\x88\xCC\x84\xCC\x81\xCC\x81 a\xCC\x80\xCC\x80"},
+      {"CJK base with a mark", "\xE4\xB8\xAD\xCC\x81\xE4\xB8\xAD"},
+      {"mark after a four-byte character", "\xF0\x9F\x98\x80\xCC\x81\xF0\x9F\x98\x80\xCC\x81"},
+      {"mark after an ill-formed byte", "\xE4\xB8\xCC\x81\x80\xCC\x81"},
+      {"marks only", "\xCC\x81\xCC\x81\xCC\x81\xCC\x81\xCC\x81"},
+      {"malformed bytes next to ascii",
+       "a\x80"
+       "b\xE4\xB8"
+       "c\xF0\x80\x80"
+       "d\xC0\xAF"
+       "e\xED\xA0\x80"},
+      {"truncated at the end", "ab\xE4\xB8\xAD\xF0\x9F\x98"},
+      {"forced and unmappable characters",
+       "a\xEF\xBF\xA9\xE2\x80\x8B"
+       "b\xEF\xBF\xAE\xE2\x82\xAC"},
+      {"mixed page", "<td>\xE5\xBC\xA0\xE4\xB8\x89</td><td>\xE9\xBB\x84\xE9\x87\x91&nbsp;III</td>"},
+  };
+  for (const auto& c : cases) {
+    const code_page::DecodeResult units = code_page::Decode(kCodePageUtf8, c.utf8);
+    const code_page::EncodeResult twoSteps =
+        code_page::Encode(kCodePageGbk, units.units, code_page::Compose::baseWithMark);
+    ASSERT_EQ(twoSteps.status, Status::ok) << c.name;
+    for (std::size_t piece : {1, 4, 5, 6, 7, 8, 9, 11, 16, 1 << 14}) {
+      std::string gbk = "kept";
+      ASSERT_EQ(code_page::detail::Utf8ToGbk(c.utf8, gbk, piece), Status::ok) << c.name;
+      EXPECT_EQ(gbk, "kept" + twoSteps.bytes) << c.name << ", pieces of " << piece;
+      EXPECT_LE(gbk.size() - 4, c.utf8.size()) << c.name;
+    }
+  }
+}
+
 TEST(CodePage, UnsupportedCodePage) {
   EXPECT_EQ(code_page::Decode(1252, "abc").status, Status::unsupportedCodePage);
   EXPECT_EQ(code_page::Encode(1252, u"abc").status, Status::unsupportedCodePage);

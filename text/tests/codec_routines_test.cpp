@@ -44,6 +44,18 @@ TEST(CodecUtf8ToAnsi, Conversions) {
       {"half-width circle U+FFEE gives ?", "\xEF\xBF\xAE", "?"},
       {"euro sign", "\xE2\x82\xAC", "\x80"},
       {"best fit: a-grave with nothing else", "\xC3\xA0", "\xA8\xA4"},
+      {"ascii base, then a run that starts with a mark", "ab e\xCC\x81\xE4\xB8\xAD",
+       "ab \xA8\xA6\xD6\xD0"},
+      {"malformed bytes between ascii",
+       "a\x80"
+       "b\xE4\xB8"
+       "c\xC0\xAF"
+       "d",
+       "a?b?c??d"},
+      {"zero byte before the first non-ascii", std::string_view("ab\0\xE4\xB8\xAD\x80", 7), "ab"},
+      {"zero byte first", std::string_view("\0abc", 4), ""},
+      {"only Chinese", "\xE5\xBC\xA0\xE4\xB8\x89\xE8\xAF\xA6\xE6\x83\x85",
+       "\xD5\xC5\xC8\xFD\xCF\xEA\xC7\xE9"},
   };
   for (const auto& c : cases) EXPECT_EQ(Codec_Utf8ToAnsi(Bytes(c.utf8)), Gbk(c.gbk)) << c.name;
 }
