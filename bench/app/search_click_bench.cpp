@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -17,43 +16,27 @@
 
 #include "app/program.h"
 #include "app/search_command.h"
+#include "app/search_row.h"
 #include "app/search_window.h"
 #include "app/site_addresses.h"
 #include "bench/app/page_server.h"
 #include "http/http_request.h"
 #include "text/codec.h"
-#include "text/literal.h"
 #include "text/markers.h"
-#include "text/text_ops.h"
 
 namespace {
 
 PageServer* server = nullptr;
 
-using Cells = std::array<Text, 6>;
-
-// The scrape of the search command without the list: rows, page ids and link texts.
-std::vector<Cells> scrape(const Text& page) {
+// The scrape of the search command without the list: rows, then each row's line.
+std::vector<SearchLine> scrape(const Text& page) {
   TextArray rows;
   TextArray links;
   Text_BetweenAll(Text_Between(page, Text("<tbody>"), Text("</tbody>")), Text("<tr>"),
                   Text("</tr>"), rows);
-  std::vector<Cells> lines;
+  std::vector<SearchLine> lines;
   lines.reserve(static_cast<std::size_t>(TextArray_Count(rows)));
-  for (std::int64_t i = 1; i <= TextArray_Count(rows); ++i) {
-    const Text& row = TextArray_At(rows, i);
-    Cells cells;
-    cells[0] = Text_Between(row, Text("summoner/"), Text(".html"));
-    std::int64_t k = Text_BetweenAll(row, Text(".html\">"), Text("</a>"), links);
-    if (k == 5 || k == 6) {
-      cells[5] = Text_Between(TextArray_At(links, 1), Text("src=\""), Text("\""));
-      cells[1] = TextArray_At(links, 2);
-      cells[2] = TextArray_At(links, 3);
-      cells[3] = k == 5 ? "无段位"_gbk : Text_Replace(TextArray_At(links, 4), Text("&nbsp;"));
-      cells[4] = TextArray_At(links, k == 5 ? 4 : 5);
-    }
-    lines.push_back(std::move(cells));
-  }
+  for (const Text& row : rows.items()) lines.push_back(SearchRow_ToLine(row, links));
   return lines;
 }
 
@@ -92,14 +75,14 @@ void Scrape(benchmark::State& state) {
 }
 
 void ListFill(benchmark::State& state) {
-  std::vector<Cells> lines =
+  std::vector<SearchLine> lines =
       scrape(Codec_Utf8ToAnsi(ByteSet(server->page(static_cast<int>(state.range(0))))));
   Control list = SearchWindow.control("超级列表框1");
   for (auto _ : state) {
     List_Clear(list);
-    for (const Cells& cells : lines) {
+    for (const SearchLine& cells : lines) {
       std::int64_t line = List_AppendLine(list);
-      for (int column : {0, 5, 1, 2, 3, 4}) List_SetCell(list, line, column, cells[column]);
+      for (int column : {0, 5, 1, 2, 3, 4}) List_SetCell(list, line, column, cells.columns[column]);
     }
     // The view's one notice of the new lines; the repaint is not part of the fill.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
