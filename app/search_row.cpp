@@ -1,5 +1,8 @@
 #include "app/search_row.h"
 
+#include <utility>
+#include <vector>
+
 #include "text/literal.h"
 #include "text/markers.h"
 #include "text/text_ops.h"
@@ -30,15 +33,17 @@ SearchLine SearchRow_ToLine(const Text& row, TextArray& linkTexts) {
   const std::int64_t k = TextArray_Count(linkTexts);
   if (k != 5 && k != 6) return line;
   line.linksFound = true;
-  line.columns[5] = Text_Between(TextArray_At(linkTexts, 1), sourceMarker(), Text("\""));
-  line.columns[1] = TextArray_At(linkTexts, 2);
-  line.columns[2] = TextArray_At(linkTexts, 3);
+  // linkTexts is refilled for every row: its texts are moved, not copied.
+  std::vector<Text>& links = linkTexts.items();
+  line.columns[5] = Text_Between(links[0], sourceMarker(), Text("\""));
+  line.columns[1] = std::move(links[1]);
+  line.columns[2] = std::move(links[2]);
   if (k == 5) {
     line.columns[3] = "无段位"_gbk;
-    line.columns[4] = TextArray_At(linkTexts, 4);
+    line.columns[4] = std::move(links[3]);
   } else {
-    line.columns[3] = Text_Replace(TextArray_At(linkTexts, 4), Text("&nbsp;"), Text());
-    line.columns[4] = TextArray_At(linkTexts, 5);
+    line.columns[3] = Text_Replace(links[3], Text("&nbsp;"), Text());
+    line.columns[4] = std::move(links[4]);
   }
   return line;
 }

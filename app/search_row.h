@@ -13,5 +13,6 @@ struct SearchLine {
   bool linksFound = false;
 };
 
-// linkTexts is scratch space the caller keeps across rows.
+// linkTexts is scratch space the caller keeps across rows; its content is
+// used up.
 SearchLine SearchRow_ToLine(const Text& row, TextArray& linkTexts);
