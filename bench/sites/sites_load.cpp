@@ -117,7 +117,7 @@ std::vector<Target> buildMix(int statsPort, int scorePort) {
   httplib::Client client("127.0.0.1", statsPort);
   const std::regex row(
       R"re(summoner/(\d+)\.html">([^<]*)</a></td><td class="server"><a href="[^"]*">([^<]*)</a>)re");
-  for (const std::string name : {"Faker", "暗夜", "提莫", "剑圣"}) {
+  for (const std::string name : {"Falcon", "暗夜", "提莫", "剑圣"}) {
     const std::string search = "/db/so.html?a=&k=" + encode(name);
     mix.push_back({statsPort, search});
     auto page = client.Get(search);

@@ -67,22 +67,22 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3883155, 2, 215, 106, 109, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3883155, 3, 370, 175, 195, NULL, 0);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3883155, 4, 228, 136, 92, '超凡大师', 22);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (5409880, 'Faker', 25, 'a05.jpg', '青铜&nbsp;V', 5, 19658, '2003-11-08', 1844);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (5409880, 'Falcon', 25, 'a05.jpg', '青铜&nbsp;V', 5, 19658, '2003-11-08', 1844);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5409880, 1, 1525, 821, 704, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5409880, 2, 847, 389, 458, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5409880, 3, 262, 145, 117, '青铜&nbsp;V', 5);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5409880, 4, 277, 140, 137, '钻石&nbsp;III', 46);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (4461998, 'Faker', 7, 'a09.gif', '黄金&nbsp;III', 39, 11508, '1988-01-05', 2409);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (4461998, 'Falcon', 7, 'a09.gif', '黄金&nbsp;III', 39, 11508, '1988-01-05', 2409);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4461998, 1, 2174, 1274, 900, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4461998, 2, 843, 403, 440, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4461998, 3, 331, 193, 138, '黄金&nbsp;III', 39);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4461998, 4, 96, 50, 46, '铂金&nbsp;II', 79);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (8378874, 'Faker', 19, 'a06.jpg', '钻石&nbsp;IV', 63, 15491, '1981-12-06', 2030);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (8378874, 'Falcon', 19, 'a06.jpg', '钻石&nbsp;IV', 63, 15491, '1981-12-06', 2030);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8378874, 1, 916, 396, 520, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8378874, 2, 883, 490, 393, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8378874, 3, 98, 54, 44, '钻石&nbsp;IV', 63);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8378874, 4, 261, 142, 119, '铂金&nbsp;IV', 58);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (5892666, 'Faker', 11, 'a11.gif', '白银&nbsp;IV', 89, 14063, '1989-05-10', 2247);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (5892666, 'Falcon', 11, 'a11.gif', '白银&nbsp;IV', 89, 14063, '1989-05-10', 2247);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5892666, 1, 2624, 1211, 1413, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5892666, 2, 539, 297, 242, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5892666, 3, 89, 50, 39, '白银&nbsp;IV', 89);
@@ -137,7 +137,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7146690, 2, 530, 254, 276, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7146690, 3, 391, 169, 222, '白银&nbsp;II', 19);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7146690, 4, 221, 118, 103, '铂金&nbsp;II', 73);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (8996566, 'Doinb的粉丝', 1, 'a11.gif', '黄金&nbsp;V', 20, 6649, '2003-02-19', 2064);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (8996566, 'Dorian的粉丝', 1, 'a11.gif', '黄金&nbsp;V', 20, 6649, '2003-02-19', 2064);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8996566, 1, 1087, 484, 603, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8996566, 2, 627, 376, 251, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8996566, 3, 23, 12, 11, '黄金&nbsp;V', 20);
@@ -217,12 +217,12 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1886172, 2, 575, 262, 313, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1886172, 3, 158, 78, 80, '钻石&nbsp;V', 34);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1886172, 4, 137, 79, 58, NULL, 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (2694893, 'Faker', 1, 'a02.png', '钻石&nbsp;IV', 16, 14046, '2003-03-05', 1424);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (2694893, 'Falcon', 1, 'a02.png', '钻石&nbsp;IV', 16, 14046, '2003-03-05', 1424);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2694893, 1, 2331, 1109, 1222, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2694893, 2, 663, 380, 283, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2694893, 3, 366, 196, 170, '钻石&nbsp;IV', 16);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2694893, 4, 74, 41, 33, '白银&nbsp;II', 22);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9891928, 'JackeyLove丶', 2, 'a12.gif', NULL, 0, 12328, '1996-08-07', 1036);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9891928, 'JackyBlue丶', 2, 'a12.gif', NULL, 0, 12328, '1996-08-07', 1036);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9891928, 1, 1422, 821, 601, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9891928, 2, 174, 101, 73, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9891928, 3, 187, 106, 81, '钻石&nbsp;I', 56);
@@ -242,7 +242,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3864139, 2, 725, 385, 340, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3864139, 3, 212, 91, 121, '黄金&nbsp;III', 35);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3864139, 4, 157, 68, 89, NULL, 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (6645372, 'Rookie73', 2, 'a09.gif', NULL, 0, 19378, '2003-11-12', 970);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (6645372, 'Rover73', 2, 'a09.gif', NULL, 0, 19378, '2003-11-12', 970);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6645372, 1, 1319, 744, 575, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6645372, 2, 189, 102, 87, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6645372, 3, 271, 152, 119, NULL, 0);
@@ -332,7 +332,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5794674, 2, 793, 458, 335, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5794674, 3, 53, 24, 29, '青铜&nbsp;III', 15);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5794674, 4, 21, 11, 10, '钻石&nbsp;I', 72);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (6656728, 'xiaohu54', 3, 'a01.png', '铂金&nbsp;II', 29, 14693, '1990-07-22', 1660);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (6656728, 'xiaolu54', 3, 'a01.png', '铂金&nbsp;II', 29, 14693, '1990-07-22', 1660);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6656728, 1, 2228, 1252, 976, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6656728, 2, 729, 354, 375, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6656728, 3, 298, 157, 141, '铂金&nbsp;II', 29);
@@ -377,7 +377,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1169896, 2, 6, 3, 3, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1169896, 3, 105, 54, 51, '白银&nbsp;II', 10);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1169896, 4, 219, 127, 92, '超凡大师', 746);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9151132, 'Uzi78', 3, 'a01.png', '最强王者', 216, 14700, '1986-12-08', 1366);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9151132, 'Umbra78', 3, 'a01.png', '最强王者', 216, 14700, '1986-12-08', 1366);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9151132, 1, 782, 351, 431, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9151132, 2, 497, 221, 276, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9151132, 3, 37, 21, 16, '最强王者', 216);
@@ -387,7 +387,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5114192, 2, 862, 366, 496, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5114192, 3, 261, 148, 113, '白银&nbsp;IV', 18);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5114192, 4, 237, 136, 101, NULL, 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9337395, 'Rookie的粉丝', 3, 'a14.bmp', NULL, 0, 13255, '1994-07-28', 1482);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9337395, 'Rover的粉丝', 3, 'a14.bmp', NULL, 0, 13255, '1994-07-28', 1482);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9337395, 1, 605, 307, 298, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9337395, 2, 409, 222, 187, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9337395, 3, 122, 68, 54, NULL, 0);
@@ -422,7 +422,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5291773, 2, 317, 153, 164, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5291773, 3, 43, 24, 19, NULL, 0);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5291773, 4, 181, 92, 89, '钻石&nbsp;I', 77);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (1055942, 'xiaohu86', 4, 'a03.png', '白银&nbsp;IV', 26, 18007, '1988-07-13', 2273);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (1055942, 'xiaolu86', 4, 'a03.png', '白银&nbsp;IV', 26, 18007, '1988-07-13', 2273);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1055942, 1, 215, 129, 86, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1055942, 2, 736, 331, 405, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1055942, 3, 303, 150, 153, '白银&nbsp;IV', 26);
@@ -457,7 +457,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5835356, 2, 27, 13, 14, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5835356, 3, 271, 159, 112, '钻石&nbsp;I', 1);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5835356, 4, 180, 96, 84, '青铜&nbsp;I', 13);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (5341550, 'Ming 二号', 4, 'a12.gif', '白银&nbsp;II', 72, 3020, '2002-06-23', 2508);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (5341550, 'Mingo 二号', 4, 'a12.gif', '白银&nbsp;II', 72, 3020, '2002-06-23', 2508);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5341550, 1, 1769, 748, 1021, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5341550, 2, 547, 276, 271, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5341550, 3, 375, 199, 176, '白银&nbsp;II', 72);
@@ -482,7 +482,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3990057, 2, 451, 219, 232, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3990057, 3, 79, 44, 35, '钻石&nbsp;I', 25);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3990057, 4, 215, 107, 108, '白银&nbsp;II', 12);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (6560190, 'Rookie的粉丝', 4, 'a11.gif', NULL, 0, 22214, '2001-01-28', 1044);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (6560190, 'Rover的粉丝', 4, 'a11.gif', NULL, 0, 22214, '2001-01-28', 1044);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6560190, 1, 2784, 1669, 1115, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6560190, 2, 860, 457, 403, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6560190, 3, 399, 218, 181, '铂金&nbsp;I', 100);
@@ -692,7 +692,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3391430, 2, 278, 123, 155, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3391430, 3, 13, 6, 7, '最强王者', 601);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3391430, 4, 134, 79, 55, NULL, 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (7948628, 'Rookie 二号', 6, 'a11.gif', NULL, 0, 9196, '1989-05-24', 1059);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (7948628, 'Rover 二号', 6, 'a11.gif', NULL, 0, 9196, '1989-05-24', 1059);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7948628, 1, 891, 513, 378, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7948628, 2, 532, 309, 223, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7948628, 3, 364, 177, 187, '青铜&nbsp;III', 50);
@@ -752,7 +752,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3488292, 2, 760, 377, 383, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3488292, 3, 261, 134, 127, '青铜&nbsp;II', 1);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3488292, 4, 111, 49, 62, NULL, 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (6907757, 'Ming丶', 7, 'a09.gif', '青铜&nbsp;V', 53, 22629, '2004-07-18', 2458);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (6907757, 'Mingo丶', 7, 'a09.gif', '青铜&nbsp;V', 53, 22629, '2004-07-18', 2458);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6907757, 1, 1733, 884, 849, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6907757, 2, 660, 290, 370, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6907757, 3, 70, 31, 39, '青铜&nbsp;V', 53);
@@ -767,7 +767,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4616858, 2, 716, 358, 358, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4616858, 3, 157, 76, 81, '青铜&nbsp;V', 45);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4616858, 4, 25, 13, 12, '钻石&nbsp;V', 12);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (6060820, 'Ming', 7, 'a05.jpg', '黄金&nbsp;I', 72, 20671, '1980-09-02', 1257);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (6060820, 'Mingo', 7, 'a05.jpg', '黄金&nbsp;I', 72, 20671, '1980-09-02', 1257);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6060820, 1, 209, 95, 114, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6060820, 2, 200, 116, 84, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (6060820, 3, 61, 29, 32, '黄金&nbsp;I', 72);
@@ -797,7 +797,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4534535, 2, 405, 233, 172, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4534535, 3, 138, 61, 77, '黄金&nbsp;IV', 84);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4534535, 4, 237, 121, 116, '铂金&nbsp;IV', 92);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9223059, 'Top Gun55', 8, 'a15.bmp', '青铜&nbsp;II', 87, 13312, '1995-01-09', 2003);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9223059, 'Top Spin55', 8, 'a15.bmp', '青铜&nbsp;II', 87, 13312, '1995-01-09', 2003);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9223059, 1, 167, 78, 89, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9223059, 2, 614, 307, 307, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9223059, 3, 328, 178, 150, '青铜&nbsp;II', 87);
@@ -1182,7 +1182,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5073526, 2, 441, 234, 207, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5073526, 3, 318, 188, 130, '铂金&nbsp;IV', 31);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5073526, 4, 177, 103, 74, '黄金&nbsp;III', 2);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (3781064, 'Doinb', 12, 'a11.gif', '黄金&nbsp;I', 28, 15812, '1983-12-15', 1322);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (3781064, 'Dorian', 12, 'a11.gif', '黄金&nbsp;I', 28, 15812, '1983-12-15', 1322);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3781064, 1, 2171, 1053, 1118, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3781064, 2, 898, 380, 518, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3781064, 3, 76, 45, 31, '黄金&nbsp;I', 28);
@@ -1202,7 +1202,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4456058, 2, 545, 254, 291, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4456058, 3, 57, 34, 23, '黄金&nbsp;V', 0);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4456058, 4, 287, 151, 136, NULL, 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (8543924, 'Mlxg的粉丝', 12, 'a04.png', '青铜&nbsp;IV', 77, 20030, '1990-10-05', 2562);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (8543924, 'Mossy的粉丝', 12, 'a04.png', '青铜&nbsp;IV', 77, 20030, '1990-10-05', 2562);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8543924, 1, 1643, 829, 814, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8543924, 2, 406, 226, 180, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8543924, 3, 128, 73, 55, '青铜&nbsp;IV', 77);
@@ -1212,7 +1212,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9664535, 2, 194, 89, 105, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9664535, 3, 104, 47, 57, '白银&nbsp;III', 79);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9664535, 4, 19, 9, 10, NULL, 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (7771838, 'Faker', 12, 'a03.png', '超凡大师', 382, 21796, '2000-07-19', 1601);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (7771838, 'Falcon', 12, 'a03.png', '超凡大师', 382, 21796, '2000-07-19', 1601);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7771838, 1, 2558, 1227, 1331, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7771838, 2, 72, 36, 36, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7771838, 3, 328, 195, 133, '超凡大师', 382);
@@ -1432,7 +1432,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8550285, 2, 371, 163, 208, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8550285, 3, 369, 159, 210, '钻石&nbsp;II', 89);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (8550285, 4, 215, 95, 120, NULL, 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (5232970, 'Mlxg97', 14, 'a05.jpg', '超凡大师', 259, 1414, '2003-06-07', 2782);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (5232970, 'Mossy97', 14, 'a05.jpg', '超凡大师', 259, 1414, '2003-06-07', 2782);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5232970, 1, 1442, 849, 593, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5232970, 2, 245, 137, 108, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5232970, 3, 88, 41, 47, '超凡大师', 259);
@@ -1702,12 +1702,12 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7445783, 2, 638, 353, 285, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7445783, 3, 100, 46, 54, '白银&nbsp;IV', 3);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7445783, 4, 281, 158, 123, '超凡大师', 18);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (1843995, 'Faker 二号', 17, 'a09.gif', '白银&nbsp;I', 84, 3076, '1988-01-16', 2783);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (1843995, 'Falcon 二号', 17, 'a09.gif', '白银&nbsp;I', 84, 3076, '1988-01-16', 2783);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1843995, 1, 113, 55, 58, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1843995, 2, 344, 179, 165, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1843995, 3, 352, 186, 166, '白银&nbsp;I', 84);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1843995, 4, 207, 95, 112, '铂金&nbsp;III', 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9850932, 'knight50', 17, 'a06.jpg', '铂金&nbsp;IV', 42, 3596, '1993-10-27', 1353);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9850932, 'nightowl50', 17, 'a06.jpg', '铂金&nbsp;IV', 42, 3596, '1993-10-27', 1353);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9850932, 1, 128, 76, 52, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9850932, 2, 183, 77, 106, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9850932, 3, 327, 163, 164, '铂金&nbsp;IV', 42);
@@ -1722,7 +1722,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4084600, 2, 483, 205, 278, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4084600, 3, 328, 179, 149, '白银&nbsp;II', 92);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4084600, 4, 169, 83, 86, NULL, 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (2543775, 'Clearlove', 17, 'a13.bmp', NULL, 0, 24103, '1990-03-22', 1116);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (2543775, 'Clearwater', 17, 'a13.bmp', NULL, 0, 24103, '1990-03-22', 1116);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2543775, 1, 699, 314, 385, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2543775, 2, 583, 297, 286, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2543775, 3, 253, 145, 108, '最强王者', 731);
@@ -1857,7 +1857,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5381931, 2, 779, 426, 353, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5381931, 3, 372, 216, 156, '黄金&nbsp;V', 10);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5381931, 4, 249, 105, 144, '白银&nbsp;II', 85);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9099515, 'Clearlove23', 19, 'a14.bmp', '黄金&nbsp;I', 23, 24773, '1999-02-04', 1768);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9099515, 'Clearwater23', 19, 'a14.bmp', '黄金&nbsp;I', 23, 24773, '1999-02-04', 1768);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9099515, 1, 1121, 506, 615, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9099515, 2, 23, 14, 9, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9099515, 3, 355, 204, 151, '黄金&nbsp;I', 23);
@@ -1867,7 +1867,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7978047, 2, 447, 223, 224, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7978047, 3, 167, 85, 82, '黄金&nbsp;IV', 57);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7978047, 4, 242, 142, 100, NULL, 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (3982500, 'JackeyLove的粉丝', 19, 'a12.gif', '青铜&nbsp;I', 98, 7286, '1996-07-23', 1689);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (3982500, 'JackyBlue的粉丝', 19, 'a12.gif', '青铜&nbsp;I', 98, 7286, '1996-07-23', 1689);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3982500, 1, 727, 366, 361, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3982500, 2, 639, 301, 338, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (3982500, 3, 331, 177, 154, '青铜&nbsp;I', 98);
@@ -1917,7 +1917,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2980031, 2, 374, 207, 167, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2980031, 3, 261, 126, 135, '黄金&nbsp;I', 47);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2980031, 4, 219, 123, 96, '青铜&nbsp;IV', 81);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9080040, 'Faker2', 19, 'a05.jpg', '青铜&nbsp;I', 68, 18453, '1981-12-04', 2094);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (9080040, 'Falcon2', 19, 'a05.jpg', '青铜&nbsp;I', 68, 18453, '1981-12-04', 2094);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9080040, 1, 1327, 730, 597, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9080040, 2, 119, 65, 54, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (9080040, 3, 238, 111, 127, '青铜&nbsp;I', 68);
@@ -2017,7 +2017,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5497667, 2, 780, 343, 437, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5497667, 3, 324, 139, 185, '白银&nbsp;II', 39);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5497667, 4, 125, 54, 71, '青铜&nbsp;III', 85);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (4896722, 'JackeyLove的粉丝', 20, 'a10.gif', '铂金&nbsp;II', 67, 2181, '1994-10-13', 1819);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (4896722, 'JackyBlue的粉丝', 20, 'a10.gif', '铂金&nbsp;II', 67, 2181, '1994-10-13', 1819);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4896722, 1, 548, 302, 246, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4896722, 2, 318, 178, 140, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4896722, 3, 243, 119, 124, '铂金&nbsp;II', 67);
@@ -2182,7 +2182,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7143209, 2, 18, 9, 9, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7143209, 3, 203, 115, 88, NULL, 0);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (7143209, 4, 111, 61, 50, NULL, 0);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (2597201, 'Top Gun23', 22, 'a12.gif', '白银&nbsp;I', 66, 8198, '1982-04-20', 2854);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (2597201, 'Top Spin23', 22, 'a12.gif', '白银&nbsp;I', 66, 8198, '1982-04-20', 2854);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2597201, 1, 842, 365, 477, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2597201, 2, 728, 352, 376, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2597201, 3, 10, 4, 6, '白银&nbsp;I', 66);
@@ -2647,7 +2647,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4173601, 2, 391, 165, 226, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4173601, 3, 284, 148, 136, '铂金&nbsp;IV', 3);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (4173601, 4, 118, 68, 50, '黄金&nbsp;V', 77);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (2250869, 'Doinb', 27, 'a09.gif', '白银&nbsp;II', 95, 1784, '1995-03-08', 2794);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (2250869, 'Dorian', 27, 'a09.gif', '白银&nbsp;II', 95, 1784, '1995-03-08', 2794);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2250869, 1, 2298, 1117, 1181, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2250869, 2, 321, 157, 164, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (2250869, 3, 75, 40, 35, '白银&nbsp;II', 95);
@@ -2707,7 +2707,7 @@ INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1224034, 2, 874, 367, 507, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1224034, 3, 308, 136, 172, '白银&nbsp;III', 56);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (1224034, 4, 150, 67, 83, '青铜&nbsp;III', 7);
-INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (5753304, 'Top Gun', 19, 'a06.jpg', '青铜&nbsp;II', 49, 6365, '1991-08-11', 2629);
+INSERT INTO players(id, name, server, avatar, tier, points, combat_power, birthday, hidden_score) VALUES (5753304, 'Top Spin', 19, 'a06.jpg', '青铜&nbsp;II', 49, 6365, '1991-08-11', 2629);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5753304, 1, 2712, 1375, 1337, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5753304, 2, 489, 258, 231, NULL, NULL);
 INSERT INTO mode_stats(player, mode, games, wins, losses, tier, points) VALUES (5753304, 3, 122, 54, 68, '青铜&nbsp;II', 49);

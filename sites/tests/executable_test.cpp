@@ -94,7 +94,7 @@ TEST(ExecutableTest, ServesBothSitesOnTheReportedPortsUntilTerminated) {
       << line;
 
   httplib::Client stats("127.0.0.1", std::stoi(ports[1]));
-  auto search = stats.Get("/db/so.html?a=&k=Faker");
+  auto search = stats.Get("/db/so.html?a=&k=Falcon");
   ASSERT_TRUE(search);
   EXPECT_EQ(search->status, 200);
   const auto lines = tool_reading::searchLines(search->body);

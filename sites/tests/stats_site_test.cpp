@@ -72,14 +72,14 @@ TEST_F(StatsSiteTest, EveryPlayerReadsBackThroughTheToolsMarkers) {
 
 TEST_F(StatsSiteTest, SearchMatchesPartsOfNamesAndAsciiLettersInEitherCase) {
   const std::vector<ResultLine> lower =
-      tool_reading::searchLines(stats("/db/so.html?a=&k=faker").body);
+      tool_reading::searchLines(stats("/db/so.html?a=&k=falcon").body);
   const std::vector<ResultLine> upper =
-      tool_reading::searchLines(stats("/db/so.html?a=&k=FAKER").body);
+      tool_reading::searchLines(stats("/db/so.html?a=&k=FALCON").body);
   ASSERT_GE(lower.size(), 4u);  // a name shared by players on several servers
   EXPECT_EQ(lower.size(), upper.size());
   std::set<std::string> servers;
   for (const ResultLine& line : lower) {
-    EXPECT_NE(line.name.find("Faker"), std::string::npos) << line.name;
+    EXPECT_NE(line.name.find("Falcon"), std::string::npos) << line.name;
     servers.insert(line.server);
   }
   EXPECT_GE(servers.size(), 4u);
@@ -107,7 +107,7 @@ TEST_F(StatsSiteTest, EmptyOrUnmatchedNameGivesAPageWithAnEmptyResultTable) {
 }
 
 TEST_F(StatsSiteTest, AvatarAddressIgnoresAHostileHostHeader) {
-  const Fetched page = stats("/db/so.html?a=&k=Faker", {{"Host", "evil\"><script>x"}});
+  const Fetched page = stats("/db/so.html?a=&k=Falcon", {{"Host", "evil\"><script>x"}});
   const std::vector<ResultLine> lines = tool_reading::searchLines(page.body);
   ASSERT_FALSE(lines.empty());
   EXPECT_TRUE(

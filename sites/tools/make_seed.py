@@ -28,10 +28,10 @@ TAILS = ["剑圣", "猎手", "浪子", "法师", "刺客", "射手", "少年", "
          "辅助", "上单", "王者", "菜鸟", "steve", "狐狸", "飞鱼", "石头", "青蛙", "木木", "阿狸", "提莫"]
 MARKS = ["", "", "", "丶", "灬", "o", "ゞ", "", "丨", "", "乄", ""]
 RARE = ["龘", "丨", "乂", "亍", "兀", "冫", "刂", "亻", "氵", "犭", "纟", "艹", "辶"]
-ASCII_NAMES = ["Faker", "Uzi", "The Shy", "Rookie", "xiaohu", "Mlxg", "Clearlove", "Doinb", "JackeyLove",
-               "Ming", "knight", "a b", "Top Gun", "nova", "Zz", "ABC", "lucky7"]
+ASCII_NAMES = ["Falcon", "Umbra", "The Quiet", "Rover", "xiaolu", "Mossy", "Clearwater", "Dorian",
+               "JackyBlue", "Mingo", "nightowl", "a b", "Top Spin", "nova", "Zz", "ABC", "lucky7"]
 # Names that several players on different servers carry.
-SHARED = ["暗夜猎手", "疾风剑豪", "Faker", "提莫队长", "寂寞的风"]
+SHARED = ["暗夜猎手", "疾风剑豪", "Falcon", "提莫队长", "寂寞的风"]
 
 TIERS = ["青铜", "白银", "黄金", "铂金", "钻石"]
 DIVISIONS = ["V", "IV", "III", "II", "I"]
