@@ -45,7 +45,7 @@ void runEndRoutine() {
 }  // namespace
 
 int Program_Run(int argc, char** argv) {
-  // 1. The GUI layer, with the invisible owner of dialog-mode windows.
+  // The GUI layer, with the invisible owner of dialog-mode windows.
   std::unique_ptr<QApplication> ownApplication;
   if (QApplication::instance() == nullptr) {
     ownApplication = std::make_unique<QApplication>(argc, argv);
@@ -53,14 +53,14 @@ int Program_Run(int argc, char** argv) {
   // The loop ends with the last destroyed window, not with the last visible one.
   QApplication::setQuitOnLastWindowClosed(false);
   EventLoop_Owner();
-  // 2. to 4.
+  // The rows start empty, the clean-up is registered, the start-up routine runs.
   g_ResultRows = TextArray();
   endRoutine = OnShutdown;
   OnStartup();
-  // 5. and 6.
+  // SearchWindow opens; events run until the last window is destroyed.
   Window_Open(SearchWindow);
   EventLoop_Run();
-  // 7.
+  // The normal end: the clean-up runs once.
   runEndRoutine();
   if (ownApplication) EventLoop_ReleaseOwner();
   return 0;
